@@ -1,0 +1,45 @@
+// Reading the project schematic into the pin grid ("Файл проекта").
+#include <algorithm>
+
+#include "mainwin/PinTable.h"
+#include "mainwin/ProjectSchematic.h"
+#include "mainwin/UMain.h"
+
+void TFMain::N10Click(TObject*) {
+  // Cleared before the grid is cut back, so that a cell selected meanwhile opens
+  // no role dialog.
+  SettingsAccepted = false;
+  PinsLoaded = false;
+  const int remembered = PinRowCount;
+  PinRowCount = 1;
+  StringGrid1->SetRowCount(2);
+  for (int col = 0; col < StringGrid1->ColCount(); ++col) StringGrid1->Cells(col, 1).clear();
+
+  ProjOpen->FilterIndex = 1;
+  ProjOpen->Execute();  // a cancelled dialog reads the file it names all the same
+
+  try {
+    ProjectLines = std::make_unique<TStringList>();
+    ProjectLines->LoadFromFile(ProjOpen->FileName);
+  } catch (const std::exception&) {
+    PinRowCount = remembered;
+    ShowMessage("Файл не удаётся открыть");
+    return;
+  }
+  StatusBar1->SimpleText = "Открыт файл: " + ProjOpen->FileName;
+
+  const std::vector<SchematicPin> pins = ReadPinBlocks(*ProjectLines);
+  StringGrid1->SetRowCount(std::max<int>(2, static_cast<int>(pins.size()) + 1));
+  for (std::size_t k = 0; k < pins.size(); ++k) {
+    const int row = static_cast<int>(k) + 1;
+    StringGrid1->Cells(0, row) = pins[k].Name;
+    StringGrid1->Cells(1, row) = pins[k].Direction;
+  }
+  // Once the input is finished the pin table is that of the schematic finished
+  // first, and its count must keep matching it.
+  if (!InputFinished) PinRowCount = static_cast<int>(pins.size()) + 1;
+  else PinRowCount = remembered;
+
+  GateSchematicRead();
+  ProjectLines->Clear();
+}

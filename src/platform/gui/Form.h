@@ -1,0 +1,44 @@
+#pragma once
+// A window. It is created hidden, shown without blocking (Show) or modally
+// (ShowModal, which returns when the window closes), and closed by the program
+// (Close) or by the user's close box (CloseBox).
+#include <string>
+
+#include "platform/gui/Component.h"
+
+class TMainMenu;
+
+class TForm : public TWinControl {
+public:
+  explicit TForm(TComponent* owner);
+
+  std::string Caption;
+  int ClientWidth = 0, ClientHeight = 0;
+  TFormPosition Position = TFormPosition::poScreenCenter;
+  TMainMenu* Menu = nullptr;
+  int ModalResult = mrNone;
+
+  TNotifyEvent OnCreate;
+  TNotifyEvent OnShow;
+  TCloseEvent OnClose;
+
+  bool Modal() const { return FModal; }
+
+  // Shows the window without blocking; the show handler runs first. An
+  // exception in it is shown and the window is shown all the same.
+  void Show();
+  void Hide();
+  // Shows the window and waits until it closes; returns its modal result.
+  int ShowModal();
+  // Closes the window: the close handler runs, the window is hidden, and a modal
+  // run ends. Closing the application's main window ends the program.
+  void Close();
+  // The user presses the window's close box.
+  void CloseBox();
+  // The user presses a short-cut key while the window is active: the window's
+  // menu item with that short-cut runs when it is reachable.
+  void PressShortCut(const std::string& shortCut);
+
+private:
+  bool FModal = false;
+};

@@ -1,0 +1,35 @@
+#pragma once
+// The line list: a text held as a list of lines. Every file the program reads or
+// writes goes through LoadFromFile and SaveToFile, which convert between code page
+// 1251 on disk and UTF-8 in memory.
+#include <functional>
+#include <string>
+#include <vector>
+
+class TStringList {
+public:
+  int Count() const { return static_cast<int>(Lines.size()); }
+  // Raises EStringListError for an index outside 0 .. Count()-1.
+  std::string& operator[](int index);
+  const std::string& operator[](int index) const;
+  int Add(std::string line);
+  void Clear() { Lines.clear(); }
+  // The whole text with a line feed after every line.
+  std::string Text() const;
+
+  // Replaces the lines by those of the file; lines end at CR, LF or CR LF.
+  // Raises EFOpenError when the file cannot be read; the list is then unchanged.
+  void LoadFromFile(const std::string& path);
+  // Writes every line followed by CR LF. The file is written beside the target and
+  // then renamed over it, so a failed save leaves the old file whole. Raises
+  // EFCreateError when the file cannot be written (a read-only target included) and
+  // EEncodingError when a line holds a character code page 1251 cannot hold.
+  void SaveToFile(const std::string& path) const;
+
+  // Tests make a save fail after the new content is written but before it replaces
+  // the target, by raising from this hook; it receives the target's path.
+  static std::function<void(const std::string& path)> BeforeReplaceForTesting;
+
+private:
+  std::vector<std::string> Lines;
+};
