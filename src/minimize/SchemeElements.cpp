@@ -1,0 +1,5 @@
+#include "minimize/SchemeElements.h"
+
+ElementTable SchemeElements;
+
+void ResetSchemeElements() { SchemeElements.fill(Elements{}); }
