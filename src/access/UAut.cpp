@@ -11,23 +11,14 @@ TFAut::TFAut(TComponent* owner) : TForm(owner) {
   ClientHeight = 110;
   Position = TFormPosition::poDesktopCenter;
 
-  LabeledEdit1 = new TLabeledEdit(this);
-  LabeledEdit1->Name = "LabeledEdit1";
-  LabeledEdit1->SetParent(this);
-  LabeledEdit1->SetBounds(64, 32, 169, 21);
+  LabeledEdit1 = PlaceControl<TLabeledEdit>(this, "LabeledEdit1", 64, 32, 169, 21);
   LabeledEdit1->EditLabel.Caption = "Введите пароль:";
   LabeledEdit1->LabelPosition = TLabelPosition::lpAbove;
 
-  Button1 = new TButton(this);
-  Button1->Name = "Button1";
-  Button1->SetParent(this);
-  Button1->SetBounds(64, 72, 75, 25);
+  Button1 = PlaceControl<TButton>(this, "Button1", 64, 72, 75, 25);
   Button1->Caption = "Принять";
 
-  Button2 = new TButton(this);
-  Button2->Name = "Button2";
-  Button2->SetParent(this);
-  Button2->SetBounds(160, 72, 75, 25);
+  Button2 = PlaceControl<TButton>(this, "Button2", 160, 72, 75, 25);
   Button2->Caption = "Отмена";
 
   OnCreate = [this](TObject* s) { FormCreate(s); };

@@ -8,20 +8,14 @@ TFNewPass* FNewPass = nullptr;
 namespace {
 
 TLabeledEdit* PlaceField(TForm* form, const char* name, int top, const char* label) {
-  auto* field = new TLabeledEdit(form);
-  field->Name = name;
-  field->SetParent(form);
-  field->SetBounds(160, top, 121, 21);
+  auto* field = PlaceControl<TLabeledEdit>(form, name, 160, top, 121, 21);
   field->EditLabel.Caption = label;
   field->LabelPosition = TLabelPosition::lpLeft;
   return field;
 }
 
 TButton* PlaceButton(TForm* form, const char* name, int left, const char* caption) {
-  auto* button = new TButton(form);
-  button->Name = name;
-  button->SetParent(form);
-  button->SetBounds(left, 144, 75, 25);
+  auto* button = PlaceControl<TButton>(form, name, left, 144, 75, 25);
   button->Caption = caption;
   return button;
 }

@@ -13,24 +13,15 @@ TFPassw::TFPassw(TComponent* owner) : TForm(owner) {
   ClientWidth = 349;
   ClientHeight = 109;
 
-  LabeledEdit1 = new TLabeledEdit(this);
-  LabeledEdit1->Name = "LabeledEdit1";
-  LabeledEdit1->SetParent(this);
-  LabeledEdit1->SetBounds(144, 32, 121, 21);
+  LabeledEdit1 = PlaceControl<TLabeledEdit>(this, "LabeledEdit1", 144, 32, 121, 21);
   LabeledEdit1->EditLabel.Caption = "Введите пароль";
   LabeledEdit1->LabelPosition = TLabelPosition::lpLeft;
   LabeledEdit1->PasswordChar = U'*';
 
-  Button1 = new TButton(this);
-  Button1->Name = "Button1";
-  Button1->SetParent(this);
-  Button1->SetBounds(88, 72, 75, 25);
+  Button1 = PlaceControl<TButton>(this, "Button1", 88, 72, 75, 25);
   Button1->Caption = "Ок";
 
-  Button2 = new TButton(this);
-  Button2->Name = "Button2";
-  Button2->SetParent(this);
-  Button2->SetBounds(184, 72, 75, 25);
+  Button2 = PlaceControl<TButton>(this, "Button2", 184, 72, 75, 25);
   Button2->Caption = "Закрыть";
 
   Button1->OnClick = [this](TObject* s) { Button1Click(s); };

@@ -1,6 +1,7 @@
 // Reading the project schematic into the pin grid ("Файл проекта").
 #include <algorithm>
 
+#include "mainwin/ChosenFile.h"
 #include "mainwin/PinTable.h"
 #include "mainwin/ProjectSchematic.h"
 #include "mainwin/UMain.h"
@@ -18,12 +19,9 @@ void TFMain::N10Click(TObject*) {
   ProjOpen->FilterIndex = 1;
   ProjOpen->Execute();  // a cancelled dialog reads the file it names all the same
 
-  try {
-    ProjectLines = std::make_unique<TStringList>();
-    ProjectLines->LoadFromFile(ProjOpen->FileName);
-  } catch (const std::exception&) {
+  ProjectLines = std::make_unique<TStringList>();
+  if (!LoadChosenFile(*ProjectLines, ProjOpen->FileName)) {
     PinRowCount = remembered;
-    ShowMessage("Файл не удаётся открыть");
     return;
   }
   StatusBar1->SimpleText = "Открыт файл: " + ProjOpen->FileName;

@@ -13,15 +13,6 @@ namespace {
 constexpr int DialogFontHeight = -11;
 constexpr int PinNameFontHeight = -21;
 
-template <typename Control>
-Control* Place(TForm* form, const char* name, int left, int top, int width, int height) {
-  auto* control = new Control(form);
-  control->Name = name;
-  control->SetParent(form);
-  control->SetBounds(left, top, width, height);
-  return control;
-}
-
 }  // namespace
 
 TFAssign::TFAssign(TComponent* owner) : TForm(owner) {
@@ -37,24 +28,24 @@ TFAssign::TFAssign(TComponent* owner) : TForm(owner) {
 
 // Created in the tab order: the role list first, then "Применить", then "Выход".
 void TFAssign::CreateControls() {
-  ComboBox1 = Place<TComboBox>(this, "ComboBox1", 152, 16, 145, 21);
+  ComboBox1 = PlaceControl<TComboBox>(this, "ComboBox1", 152, 16, 145, 21);
   ComboBox1->Text = Placeholder;
   ComboBox1->Items.assign(RoleNames.begin(), RoleNames.end());
   ComboBox1->Font.Height = DialogFontHeight;
   ComboBox1->OnKeyPress = [this](TObject* s, char32_t& key) { ComboBox1KeyPress(s, key); };
 
-  Label1 = Place<TLabel>(this, "Label1", 32, 12, 105, 24);
+  Label1 = PlaceControl<TLabel>(this, "Label1", 32, 12, 105, 24);
   Label1->Font.Height = PinNameFontHeight;
 
-  Button1 = Place<TButton>(this, "Button1", 72, 48, 75, 25);
+  Button1 = PlaceControl<TButton>(this, "Button1", 72, 48, 75, 25);
   Button1->Caption = "Применить";
   Button1->OnClick = [this](TObject* s) { Button1Click(s); };
 
-  Label2 = Place<TLabel>(this, "Label2", 144, 12, 6, 24);
+  Label2 = PlaceControl<TLabel>(this, "Label2", 144, 12, 6, 24);
   Label2->Caption = "-";
   Label2->Font.Height = PinNameFontHeight;
 
-  Button2 = Place<TButton>(this, "Button2", 160, 48, 75, 25);
+  Button2 = PlaceControl<TButton>(this, "Button2", 160, 48, 75, 25);
   Button2->Caption = "Выход";
   Button2->OnClick = [this](TObject* s) { Button2Click(s); };
 }

@@ -21,14 +21,6 @@ const char* const StepTexts[5] = {
     "5. Просмотр результатов работы автомата",
 };
 
-template <typename Control>
-Control* Place(TForm* form, int left, int top, int width, int height) {
-  auto* control = new Control(form);
-  control->SetParent(form);
-  control->SetBounds(left, top, width, height);
-  return control;
-}
-
 }  // namespace
 
 TFMain::TFMain(TComponent* owner) : TForm(owner) {
@@ -47,18 +39,16 @@ void TFMain::CreateControls() {
   TLabel** labels[5] = {&Label1, &Label2, &Label3, &Label4, &Label5};
   TImage** images[5] = {&Image1, &Image2, &Image3, &Image4, &Image5};
   for (int i = 0; i < 5; ++i) {
-    TLabel* label = *labels[i] = Place<TLabel>(this, 8, 8 + 24 * i, 480, 13);
-    label->Name = "Label" + std::to_string(i + 1);
+    const std::string number = std::to_string(i + 1);
+    TLabel* label = *labels[i] = PlaceControl<TLabel>(this, ("Label" + number).c_str(), 8, 8 + 24 * i, 480, 13);
     label->Caption = StepTexts[i];
-    TImage* image = *images[i] = Place<TImage>(this, 496, 24 * i, 25, 25);
-    image->Name = "Image" + std::to_string(i + 1);
+    TImage* image = *images[i] = PlaceControl<TImage>(this, ("Image" + number).c_str(), 496, 24 * i, 25, 25);
     image->Picture = StepMarkXpm;
     image->Transparent = true;
     image->Visible = false;
   }
 
-  StringGrid1 = Place<TStringGrid>(this, 8, 128, 305, 134);
-  StringGrid1->Name = "StringGrid1";
+  StringGrid1 = PlaceControl<TStringGrid>(this, "StringGrid1", 8, 128, 305, 134);
   StringGrid1->SetColCount(3);
   StringGrid1->SetRowCount(2);
   StringGrid1->ColWidths = {70, 70, 141};
@@ -71,37 +61,31 @@ void TFMain::CreateControls() {
   StringGrid1->OnSelectCell = [this](TObject* s, int c, int r, bool& can) { StringGrid1SelectCell(s, c, r, can); };
   StringGrid1->OnDblClick = [this](TObject* s) { StringGrid1DblClick(s); };
 
-  RadioGroup1 = Place<TRadioGroup>(this, 328, 128, 185, 73);
-  RadioGroup1->Name = "RadioGroup1";
+  RadioGroup1 = PlaceControl<TRadioGroup>(this, "RadioGroup1", 328, 128, 185, 73);
   RadioGroup1->Caption = "Режим просмотра результатов";
   RadioGroup1->Items = {"Автоматический", "Пошаговый"};
   RadioGroup1->ItemIndex = 0;
   RadioGroup1->Visible = false;
 
-  BitBtn1 = Place<TBitBtn>(this, 360, 216, 121, 25);
-  BitBtn1->Name = "BitBtn1";
+  BitBtn1 = PlaceControl<TBitBtn>(this, "BitBtn1", 360, 216, 121, 25);
   BitBtn1->Caption = "Просмотр результата";
   BitBtn1->Visible = false;
   BitBtn1->OnClick = [this](TObject* s) { BitBtn1Click(s); };
 
-  SpeedButton1 = Place<TSpeedButton>(this, 360, 256, 23, 22);
-  SpeedButton1->Name = "SpeedButton1";
+  SpeedButton1 = PlaceControl<TSpeedButton>(this, "SpeedButton1", 360, 256, 23, 22);
   SpeedButton1->OnClick = [this](TObject* s) { SpeedButton1Click(s); };
 
-  Button2 = Place<TButton>(this, 48, 272, 97, 25);
-  Button2->Name = "Button2";
+  Button2 = PlaceControl<TButton>(this, "Button2", 48, 272, 97, 25);
   Button2->Caption = "Автоназначение";
   Button2->Visible = false;
   Button2->OnClick = [this](TObject* s) { Button2Click(s); };
 
-  Button1 = Place<TButton>(this, 168, 272, 107, 25);
-  Button1->Name = "Button1";
+  Button1 = PlaceControl<TButton>(this, "Button1", 168, 272, 107, 25);
   Button1->Caption = "Завершить ввод";
   Button1->Visible = false;
   Button1->OnClick = [this](TObject* s) { Button1Click(s); };
 
-  StatusBar1 = Place<TStatusBar>(this, 0, 300, 529, 19);
-  StatusBar1->Name = "StatusBar1";
+  StatusBar1 = PlaceControl<TStatusBar>(this, "StatusBar1", 0, 300, 529, 19);
   StatusBar1->Visible = false;
 
   ProjOpen = new TOpenDialog(this);

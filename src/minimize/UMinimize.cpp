@@ -1,5 +1,6 @@
 #include "minimize/UMinimize.h"
 
+#include "mainwin/ChosenFile.h"
 #include "minimize/SchemeElements.h"
 #include "minimize/SymbolScan.h"
 
@@ -18,10 +19,7 @@ TFMinimize::TFMinimize(TComponent* owner) : TForm(owner) {
 }
 
 void TFMinimize::CreateControls() {
-  StringGrid1 = new TStringGrid(this);
-  StringGrid1->Name = "StringGrid1";
-  StringGrid1->SetParent(this);
-  StringGrid1->SetBounds(8, 16, 353, 153);
+  StringGrid1 = PlaceControl<TStringGrid>(this, "StringGrid1", 8, 16, 353, 153);
   StringGrid1->SetColCount(4);
   StringGrid1->SetRowCount(5);
   StringGrid1->ColWidths = {64, 54, 100, 115};
@@ -58,13 +56,8 @@ void TFMinimize::N1Click(TObject*) {
   UAOpen->FilterIndex = 1;
   UAOpen->Execute();  // a cancelled dialog reads the file it names all the same
 
-  try {
-    SchemeLines = std::make_unique<TStringList>();
-    SchemeLines->LoadFromFile(UAOpen->FileName);
-  } catch (const std::exception&) {
-    ShowMessage("Файл не удаётся открыть");
-    return;
-  }
+  SchemeLines = std::make_unique<TStringList>();
+  if (!LoadChosenFile(*SchemeLines, UAOpen->FileName)) return;
   ScanGateSymbols(*SchemeLines, SchemeElements);
 }
 

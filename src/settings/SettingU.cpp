@@ -18,18 +18,9 @@ constexpr int DroppedFractionBits = FixedMantissaLength - FloatingMantissaLength
 
 const char* const TimeUnits[] = {"ns", "us", "ms", "s"};
 
-template <typename Control>
-Control* Place(TForm* form, const char* name, int left, int top, int width, int height) {
-  auto* control = new Control(form);
-  control->Name = name;
-  control->SetParent(form);
-  control->SetBounds(left, top, width, height);
-  return control;
-}
-
 TLabeledEdit* PlaceEdit(TForm* form, const char* name, const char* label, int left, int top, int width,
                         TLabelPosition position = TLabelPosition::lpAbove) {
-  auto* edit = Place<TLabeledEdit>(form, name, left, top, width, 21);
+  auto* edit = PlaceControl<TLabeledEdit>(form, name, left, top, width, 21);
   edit->EditLabel.Caption = label;
   edit->LabelPosition = position;
   return edit;
@@ -37,7 +28,7 @@ TLabeledEdit* PlaceEdit(TForm* form, const char* name, const char* label, int le
 
 TUpDown* PlaceUpDown(TForm* form, const char* name, TLabeledEdit* associate, int min, int max, int increment,
                      int position) {
-  auto* upDown = Place<TUpDown>(form, name, associate->Left + associate->Width, associate->Top, 16,
+  auto* upDown = PlaceControl<TUpDown>(form, name, associate->Left + associate->Width, associate->Top, 16,
                                 associate->Height);
   upDown->Associate = associate;
   upDown->Min = min;
@@ -68,18 +59,18 @@ TFSetting::TFSetting(TComponent* owner) : TForm(owner) {
 }
 
 void TFSetting::CreateFormatControls() {
-  RadioGroup1 = Place<TRadioGroup>(this, "RadioGroup1", 8, 8, 177, 57);
+  RadioGroup1 = PlaceControl<TRadioGroup>(this, "RadioGroup1", 8, 8, 177, 57);
   RadioGroup1->Caption = "Формат чисел";
   RadioGroup1->Items = {"Фиксированная запятая", "Плавающая запятая"};
   RadioGroup1->ItemIndex = 0;
   RadioGroup1->OnClick = [this](TObject* s) { RadioGroup1Click(s); };
 
-  RadioGroup3 = Place<TRadioGroup>(this, "RadioGroup3", 8, 72, 177, 57);
+  RadioGroup3 = PlaceControl<TRadioGroup>(this, "RadioGroup3", 8, 72, 177, 57);
   RadioGroup3->Caption = "Формат порядка";
   RadioGroup3->Items = {"Порядок", "Характеристика"};
   RadioGroup3->ItemIndex = 0;
 
-  RadioGroup2 = Place<TRadioGroup>(this, "RadioGroup2", 192, 8, 172, 57);
+  RadioGroup2 = PlaceControl<TRadioGroup>(this, "RadioGroup2", 192, 8, 172, 57);
   RadioGroup2->Caption = "Код чисел";
   RadioGroup2->Items = {"Прямой код (ПК)", "Дополнительный код (ДК)"};
   RadioGroup2->ItemIndex = 0;
@@ -91,9 +82,9 @@ void TFSetting::CreateFormatControls() {
 }
 
 void TFSetting::CreateOperandControls() {
-  Label1 = Place<TLabel>(this, "Label1", 8, 164, 20, 24);
+  Label1 = PlaceControl<TLabel>(this, "Label1", 8, 164, 20, 24);
   Label1->Caption = "X:";
-  Label2 = Place<TLabel>(this, "Label2", 8, 212, 20, 24);
+  Label2 = PlaceControl<TLabel>(this, "Label2", 8, 212, 20, 24);
   Label2->Caption = "Y:";
   for (TLabel* title : {Label1, Label2}) title->Font.Height = -20;
 
@@ -112,13 +103,13 @@ void TFSetting::CreateOperandControls() {
   LabeledEdit5->OnKeyPress = [this](TObject* s, char32_t& k) { LabeledEdit5KeyPress(s, k); };
   LabeledEdit6->OnKeyPress = [this](TObject* s, char32_t& k) { LabeledEdit6KeyPress(s, k); };
 
-  BitBtn2 = Place<TBitBtn>(this, "BitBtn2", 240, 190, 97, 25);
+  BitBtn2 = PlaceControl<TBitBtn>(this, "BitBtn2", 240, 190, 97, 25);
   BitBtn2->Caption = "Перевод";
   BitBtn2->OnClick = [this](TObject* s) { BitBtn2Click(s); };
 }
 
 void TFSetting::CreateClockControls() {
-  Label3 = Place<TLabel>(this, "Label3", 8, 256, 220, 13);
+  Label3 = PlaceControl<TLabel>(this, "Label3", 8, 256, 220, 13);
   Label3->Caption = "Параметры сигнала синхронизации: ";
 
   LabeledEdit9 = PlaceEdit(this, "LabeledEdit9", "Период: ", 64, 288, 49, TLabelPosition::lpLeft);
@@ -126,9 +117,9 @@ void TFSetting::CreateClockControls() {
   LabeledEdit9->MaxLength = 5;
   UpDown3 = PlaceUpDown(this, "UpDown3", LabeledEdit9, 30, 200, 10, 100);
 
-  Label4 = Place<TLabel>(this, "Label4", 192, 272, 120, 13);
+  Label4 = PlaceControl<TLabel>(this, "Label4", 192, 272, 120, 13);
   Label4->Caption = "Временной порядок";
-  ComboBox1 = Place<TComboBox>(this, "ComboBox1", 192, 288, 172, 21);
+  ComboBox1 = PlaceControl<TComboBox>(this, "ComboBox1", 192, 288, 172, 21);
   ComboBox1->Items = {"Нано (10^-9)", "Микро (10^-6)", "Мили (10^-3)", "Сек (10^0)"};
   ComboBox1->Text = "Нано (10^-9)";
   ComboBox1->ItemIndex = -1;
@@ -139,10 +130,10 @@ void TFSetting::CreateClockControls() {
   LabeledEdit12->ReadOnly = true;
   UpDown2 = PlaceUpDown(this, "UpDown2", LabeledEdit12, 0, 100, 1, 10);
 
-  BitBtn1 = Place<TBitBtn>(this, "BitBtn1", 96, 360, 81, 25);
+  BitBtn1 = PlaceControl<TBitBtn>(this, "BitBtn1", 96, 360, 81, 25);
   BitBtn1->Caption = "Принять";
   BitBtn1->OnClick = [this](TObject* s) { BitBtn1Click(s); };
-  BitBtn3 = Place<TBitBtn>(this, "BitBtn3", 196, 360, 81, 25);
+  BitBtn3 = PlaceControl<TBitBtn>(this, "BitBtn3", 196, 360, 81, 25);
   BitBtn3->Caption = "Отмена";
   BitBtn3->OnClick = [this](TObject* s) { BitBtn3Click(s); };
 }

@@ -42,3 +42,13 @@ public:
 private:
   bool FModal = false;
 };
+
+// Creates a control of the window, named and placed in its client area.
+template <typename Control>
+Control* PlaceControl(TForm* form, const char* name, int left, int top, int width, int height) {
+  auto* control = new Control(form);
+  control->Name = name;
+  control->SetParent(form);
+  control->SetBounds(left, top, width, height);
+  return control;
+}
