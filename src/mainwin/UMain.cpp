@@ -6,6 +6,7 @@
 #include "mainwin/PinTable.h"
 #include "minimize/UMinimize.h"
 #include "resources/StepMark.h"
+#include "results/UFreslook.h"
 #include "results/UResult.h"
 #include "settings/SettingU.h"
 
@@ -132,11 +133,14 @@ void TFMain::CreateMenus() {
   StringGrid1->PopupMenu = PopupMenu1;
 
   N5->OnClick = [this](TObject* s) { N5Click(s); };
+  N7->OnClick = [this](TObject* s) { N7Click(s); };
   N10->OnClick = [this](TObject* s) { N10Click(s); };
+  N12->OnClick = [this](TObject* s) { N12Click(s); };
   N14->OnClick = [this](TObject* s) { N14Click(s); };
   N16->OnClick = [this](TObject* s) { N16Click(s); };
   N17->OnClick = [this](TObject* s) { N17Click(s); };
   N18->OnClick = [this](TObject* s) { N18Click(s); };
+  N19->OnClick = [this](TObject* s) { N19Click(s); };
   N20->OnClick = [this](TObject* s) { N20Click(s); };
   N3->OnClick = [this](TObject* s) { N3Click(s); };
   N21->OnClick = [this](TObject* s) { N21Click(s); };
@@ -163,6 +167,8 @@ void TFMain::N5Click(TObject*) { Close(); }
 void TFMain::N14Click(TObject*) { FSetting->Show(); }
 
 void TFMain::N16Click(TObject*) { FMinimize->Show(); }
+
+void TFMain::N19Click(TObject*) { FResLook->Show(); }
 
 void TFMain::N20Click(TObject*) { FNewPass->Show(); }
 

@@ -51,11 +51,14 @@ public:
   void FormCreate(TObject* Sender);
   void FormClose(TObject* Sender, TCloseAction& Action);
   void N5Click(TObject* Sender);
+  void N7Click(TObject* Sender);
   void N10Click(TObject* Sender);
+  void N12Click(TObject* Sender);
   void N14Click(TObject* Sender);
   void N16Click(TObject* Sender);
   void N17Click(TObject* Sender);
   void N18Click(TObject* Sender);
+  void N19Click(TObject* Sender);
   void N20Click(TObject* Sender);
   void N3Click(TObject* Sender);
   void N21Click(TObject* Sender);

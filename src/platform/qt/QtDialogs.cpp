@@ -1,0 +1,106 @@
+#include "platform/qt/QtDialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPointer>
+#include <functional>
+
+#include "platform/gui/Dialogs.h"
+#include "platform/qt/QtText.h"
+
+namespace {
+
+QWidget* ActiveWindow() {
+  QWidget* active = QApplication::activeModalWidget();
+  if (!active) active = QApplication::activeWindow();
+  return active && active->isVisible() ? active : nullptr;
+}
+
+// Runs a box made on the heap: the window it stands over may be deleted while it
+// is open, and would take the box with it.
+template <typename Box>
+int RunBox(Box* box, const std::function<void(Box&)>& accepted) {
+  const QPointer<Box> guard(box);
+  const int result = box->exec();
+  if (!guard) return QDialog::Rejected;
+  if (accepted) accepted(*box);
+  delete box;
+  return result;
+}
+
+QMessageBox::Icon IconOf(TMsgDlgType type) {
+  switch (type) {
+    case TMsgDlgType::mtWarning: return QMessageBox::Warning;
+    case TMsgDlgType::mtError: return QMessageBox::Critical;
+    case TMsgDlgType::mtInformation: return QMessageBox::Information;
+    case TMsgDlgType::mtConfirmation: return QMessageBox::Question;
+    case TMsgDlgType::mtCustom: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons ButtonsOf(TMsgDlgButtons buttons) {
+  QMessageBox::StandardButtons result;
+  if (buttons & mbYes) result |= QMessageBox::Yes;
+  if (buttons & mbNo) result |= QMessageBox::No;
+  if (buttons & mbOK) result |= QMessageBox::Ok;
+  if (buttons & mbCancel) result |= QMessageBox::Cancel;
+  if (!result) result = QMessageBox::Ok;
+  return result;
+}
+
+int AnswerOf(int pressed, TMsgDlgButtons offered) {
+  switch (pressed) {
+    case QMessageBox::Yes: return mrYes;
+    case QMessageBox::No: return mrNo;
+    case QMessageBox::Ok: return mrOk;
+    case QMessageBox::Cancel: return mrCancel;
+    default: break;
+  }
+  if (offered & mbCancel) return mrCancel;
+  if (offered & mbNo) return mrNo;
+  return mrOk;
+}
+
+}  // namespace
+
+int RunMessageBox(const MessageBoxRequest& request) {
+  auto* box = new QMessageBox(IconOf(request.Type), ToQt(request.Caption), ToQt(request.Text),
+                              ButtonsOf(request.Buttons), ActiveWindow());
+  box->setTextFormat(Qt::PlainText);
+  if (request.Buttons & mbCancel) box->setEscapeButton(QMessageBox::Cancel);
+  else if (request.Buttons & mbNo) box->setEscapeButton(QMessageBox::No);
+  return AnswerOf(RunBox<QMessageBox>(box, {}), request.Buttons);
+}
+
+bool RunOpenDialog(TOpenDialog& dialog) {
+  const QFileInfo current(ToQt(dialog.FileName));
+  const QString folder = !dialog.FileName.empty() && current.dir().exists() ? current.absolutePath()
+                                                                            : QDir::currentPath();
+  auto* box = new QFileDialog(ActiveWindow());
+  if (!dialog.Title.empty()) box->setWindowTitle(ToQt(dialog.Title));
+  box->setAcceptMode(QFileDialog::AcceptOpen);
+  box->setFileMode(QFileDialog::ExistingFile);
+  box->setDirectory(folder);
+  if (!dialog.FileName.empty()) box->selectFile(current.fileName());
+  const QStringList filters = ToNameFilters(dialog.Filter);
+  if (!filters.isEmpty()) {
+    box->setNameFilters(filters);
+    const int index = dialog.FilterIndex >= 1 && dialog.FilterIndex <= filters.size() ? dialog.FilterIndex : 1;
+    box->selectNameFilter(filters[index - 1]);
+  }
+  QStringList chosen;
+  QString chosenFilter;
+  const int result = RunBox<QFileDialog>(box, [&](QFileDialog& done) {
+    chosen = done.selectedFiles();
+    chosenFilter = done.selectedNameFilter();
+  });
+  if (result != QDialog::Accepted || chosen.isEmpty()) return false;
+  dialog.FileName = FromQt(chosen.first());
+  if (const qsizetype index = filters.indexOf(chosenFilter); index >= 0)
+    dialog.FilterIndex = static_cast<int>(index) + 1;
+  return true;
+}

@@ -1,0 +1,67 @@
+#pragma once
+// Peers of the text controls: one-line edits (labelled or not), memos and combo
+// boxes. Qt never edits their text itself: a typed key goes to the model's
+// TypeKey, and the next sync shows the text the model then holds.
+#include <string>
+#include <vector>
+
+#include "platform/qt/QtPeer.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+
+class QtEditPeer : public QtPeer {
+public:
+  QtEditPeer(QtPeerContext& context, std::uint64_t id);
+  bool Filter(QObject* watched, QEvent* event) override;
+
+protected:
+  void SyncContent(TControl& control) override;
+
+private:
+  QLineEdit* FEdit;
+  char32_t FPasswordChar = 0;
+};
+
+// A labelled edit: the edit, and its label beside it in the same container, placed
+// by the label position.
+class QtLabeledEditPeer : public QtEditPeer {
+public:
+  QtLabeledEditPeer(QtPeerContext& context, std::uint64_t id);
+  ~QtLabeledEditPeer() override;
+  void Sync(TControl& control, QWidget* container) override;
+
+private:
+  QPointer<QLabel> FLabel;
+  TFont FLabelFont;
+  bool FLabelFontSet = false;
+};
+
+class QtMemoPeer : public QtPeer {
+public:
+  QtMemoPeer(QtPeerContext& context, std::uint64_t id);
+
+protected:
+  void SyncContent(TControl& control) override;
+  QWidget* MouseWidget() const override;
+
+private:
+  QPlainTextEdit* FMemo;
+  std::vector<std::string> FLines;
+};
+
+class QtComboBoxPeer : public QtPeer {
+public:
+  QtComboBoxPeer(QtPeerContext& context, std::uint64_t id);
+  bool Filter(QObject* watched, QEvent* event) override;
+
+protected:
+  void SyncContent(TControl& control) override;
+  bool ClicksOnRelease() const override { return false; }
+
+private:
+  QComboBox* FCombo;
+  std::vector<std::string> FItems;
+};

@@ -1,0 +1,33 @@
+#pragma once
+// The peer of a form: a top-level window of fixed size whose client area has the
+// form's client width and height, with the form's menu bar above it. The window's
+// close box asks the model (CloseBox); Qt never closes the window itself.
+#include "platform/qt/QtMenus.h"
+#include "platform/qt/QtPeer.h"
+
+class QMenuBar;
+class TForm;
+
+class QtFormPeer : public QtPeer {
+public:
+  QtFormPeer(QtPeerContext& context, std::uint64_t id);
+  QWidget* Container() const override { return FClient; }
+  // Brings everything but the visibility in line, so that a window is complete
+  // before it is shown: the caller syncs the controls, then SyncVisible.
+  void Sync(TControl& control, QWidget* container) override;
+  void SyncVisible(const TForm& form);
+  bool Filter(QObject* watched, QEvent* event) override;
+  const QtMenuPeer& Menus() const { return FMenus; }
+
+protected:
+  void SyncContent(TControl&) override {}
+  QWidget* MouseWidget() const override { return FClient; }
+
+private:
+  void PlaceOnScreen(const TForm& form);
+
+  QWidget* FClient;
+  QMenuBar* FMenuBar;
+  QtMenuPeer FMenus;
+  bool FPlaced = false;
+};

@@ -1,0 +1,85 @@
+#pragma once
+// A peer: the Qt widget that shows one model control. The model is the truth:
+// Sync brings the widget in line with it and changes only what differs, and the
+// widget's user events go back to the model's user-action methods, queued, so no
+// handler runs inside Qt's own event handling.
+#include <QPointer>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+
+#include "platform/gui/Component.h"
+
+class QEvent;
+class QMouseEvent;
+class TPopupMenu;
+
+// What a peer needs from the backend that holds it.
+class QtPeerContext {
+public:
+  virtual ~QtPeerContext() = default;
+  // Runs `action` on the component with this id once Qt's event handling has
+  // returned, if the component still exists, and then brings the screen in line.
+  virtual void Post(std::uint64_t id, std::function<void(TComponent&)> action) = 0;
+  // The event filter that passes a watched widget's events to its peer.
+  virtual QObject* EventFilter() = 0;
+  // Shows a pop-up menu at a point of the screen.
+  virtual void ShowPopup(TPopupMenu& menu, const QPoint& globalPos) = 0;
+};
+
+class QtPeer {
+public:
+  QtPeer(QtPeerContext& context, std::uint64_t id);
+  virtual ~QtPeer();
+  QtPeer(const QtPeer&) = delete;
+  QtPeer& operator=(const QtPeer&) = delete;
+
+  std::uint64_t Id() const { return FId; }
+  // The widget placed in the parent's container.
+  QWidget* Widget() const { return FWidget; }
+  // Where the widgets of child controls go.
+  virtual QWidget* Container() const { return FWidget; }
+  // Brings the widget in line with the control: place, state, font, then the
+  // control's own content.
+  virtual void Sync(TControl& control, QWidget* container);
+  // An event of a watched widget; true when it is consumed.
+  virtual bool Filter(QObject* watched, QEvent* event);
+
+  // The sync pass that last saw the control.
+  unsigned LastSeen = 0;
+
+protected:
+  // Takes the widget that shows the control; the peer deletes it.
+  void SetWidget(QWidget* widget);
+  // Passes the widget's events to this peer.
+  void Watch(QWidget* widget);
+  virtual void SyncContent(TControl& control) = 0;
+  // The place of the widget in its container.
+  virtual QRect PlaceOf(const TControl& control) const;
+  // A plain click on release of the left button (labels, pictures, grids).
+  virtual bool ClicksOnRelease() const { return true; }
+  // The widget whose mouse events are reported, relative to Widget().
+  virtual QWidget* MouseWidget() const { return FWidget; }
+
+  // Posts an action on this peer's control, typed as the control it shows.
+  template <typename Control>
+  void Post(std::function<void(Control&)> action) {
+    FContext.Post(FId, [action = std::move(action)](TComponent& c) {
+      if (auto* control = dynamic_cast<Control*>(&c)) action(*control);
+    });
+  }
+  QtPeerContext& FContext;
+
+private:
+  bool FilterMouse(QMouseEvent* event);
+  void SyncFont(const TFont& font);
+
+  std::uint64_t FId;
+  QPointer<QWidget> FWidget;
+  TFont FFont;
+  bool FFontSet = false;
+};
+
+// The id of the control whose peer watches this widget, 0 for none.
+std::uint64_t PeerIdOf(const QObject* object);
+

@@ -1,0 +1,30 @@
+#pragma once
+// Conversions between the control model's plain values and Qt's: UTF-8 texts,
+// colours written as 0x00BBGGRR, fonts, short-cut texts and file filters.
+#include <QColor>
+#include <QFont>
+#include <QKeySequence>
+#include <QString>
+#include <string>
+
+#include "platform/gui/Types.h"
+
+QString ToQt(const std::string& text);
+std::string FromQt(const QString& text);
+
+QColor ToQColor(TColor color);
+
+// The program's sans-serif font at the given model height (negative: pixels).
+QFont ModelFont(const TFont& font);
+bool SameFont(const TFont& a, const TFont& b);
+
+// "Ctrl+O", "F5": the key sequence of a model short-cut text; empty text, none.
+QKeySequence ToKeySequence(const std::string& shortCut);
+
+// The model's filter "Файл проекта|*.bdf|Вектор|*.tbl" as Qt's name filters
+// "Файл проекта (*.bdf)", "Вектор (*.tbl)"; several patterns of one entry, split
+// by ";", are joined with blanks.
+QStringList ToNameFilters(const std::string& filter);
+
+// The model's Shift state for Qt's keyboard modifiers and mouse buttons held.
+TShiftState ToShiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);

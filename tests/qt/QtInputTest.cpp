@@ -1,0 +1,179 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+
+#include "mainwin/UMain.h"
+#include "qt/QtRun.h"
+
+namespace {
+
+void SendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held,
+               Qt::KeyboardModifiers modifiers) {
+  QMouseEvent event(type, QPointF(at), QPointF(widget->mapToGlobal(at)), button, held, modifiers);
+  QApplication::sendEvent(widget, &event);
+}
+
+// Answers the next message box by pressing a key in it.
+void PressKeyInNextBox(int key) {
+  QTimer::singleShot(0, [key] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    PressKey(box, key);
+  });
+}
+
+}  // namespace
+
+using QtInput = QtRun;
+
+TEST_F(QtInput, MouseEventsCarryButtonShiftAndPlaceRelativeToTheControl) {
+  TForm* form = NewForm(300, 200);
+  auto* edit = new TEdit(form);
+  edit->SetParent(form);
+  edit->SetBounds(50, 40, 100, 21);
+  std::vector<std::string> seen;
+  const auto describe = [](const char* what, TShiftState shift, int x, int y) {
+    return std::string(what) + (shift & ssShift ? " shift" : "") + (shift & ssLeft ? " left" : "") + " " +
+           std::to_string(x) + "," + std::to_string(y);
+  };
+  edit->OnMouseDown = [&](TObject*, TMouseButton button, TShiftState shift, int x, int y) {
+    seen.push_back(describe(button == TMouseButton::mbLeft ? "down" : "down?", shift, x, y));
+  };
+  edit->OnMouseMove = [&](TObject*, TShiftState shift, int x, int y) { seen.push_back(describe("move", shift, x, y)); };
+  edit->OnMouseUp = [&](TObject*, TMouseButton, TShiftState shift, int x, int y) {
+    seen.push_back(describe("up", shift, x, y));
+  };
+  form->Show();
+  QWidget* field = Screen().WidgetOf(*edit);
+  EXPECT_TRUE(field->hasMouseTracking()) << "a move handler asks for every move";
+  SendMouse(field, QEvent::MouseButtonPress, {5, 6}, Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);
+  SendMouse(field, QEvent::MouseMove, {30, 8}, Qt::NoButton, Qt::LeftButton, Qt::ShiftModifier);
+  SendMouse(field, QEvent::MouseButtonRelease, {30, 8}, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  ProcessEvents();
+  EXPECT_EQ(seen, (std::vector<std::string>{"down shift left 5,6", "move shift left 30,8", "up 30,8"}));
+}
+
+TEST_F(QtInput, ChoicesGoThroughTheModelAndValuesSetByCodeFireNoHandler) {
+  TForm* form = NewForm(300, 200);
+  auto* group = new TRadioGroup(form);
+  group->SetParent(form);
+  group->SetBounds(8, 8, 185, 73);
+  group->Items = {"Автоматический", "Пошаговый"};
+  group->ItemIndex = 0;
+  auto* combo = new TComboBox(form);
+  combo->SetParent(form);
+  combo->SetBounds(8, 100, 150, 21);
+  combo->Items = {"мкс", "нс"};
+  combo->OnKeyPress = [](TObject*, char32_t& key) { key = 0; };
+  int groupClicks = 0, comboChanges = 0;
+  group->OnClick = [&](TObject*) { ++groupClicks; };
+  combo->OnChange = [&](TObject*) { ++comboChanges; };
+  form->Show();
+
+  auto buttons = Screen().WidgetOf(*group)->findChildren<QRadioButton*>();
+  ASSERT_EQ(buttons.size(), 2);
+  EXPECT_TRUE(buttons[0]->isChecked());
+  buttons[1]->click();
+  ProcessEvents();
+  EXPECT_EQ(group->ItemIndex, 1);
+  EXPECT_EQ(groupClicks, 1);
+  group->ItemIndex = 0;  // by program
+  Screen().Sync();
+  ProcessEvents();
+  EXPECT_TRUE(buttons[0]->isChecked());
+  EXPECT_EQ(groupClicks, 1);
+
+  auto* box = qobject_cast<QComboBox*>(Screen().WidgetOf(*combo));
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->count(), 2);
+  PressKey(box, Qt::Key_Down);
+  ProcessEvents();
+  EXPECT_EQ(combo->ItemIndex, 0);
+  EXPECT_EQ(combo->Text, "мкс");
+  EXPECT_EQ(comboChanges, 1);
+  PressKey(box, Qt::Key_Z, "z");
+  ProcessEvents();
+  EXPECT_EQ(box->currentText(), QString("мкс")) << "the key was swallowed";
+}
+
+TEST_F(QtInput, UpDownArrowsStepTheModelWithinItsBounds) {
+  TForm* form = NewForm();
+  auto* edit = new TEdit(form);
+  edit->SetParent(form);
+  edit->SetBounds(8, 8, 60, 21);
+  edit->ReadOnly = true;
+  auto* upDown = new TUpDown(form);
+  upDown->SetParent(form);
+  upDown->SetBounds(68, 8, 16, 21);
+  upDown->Associate = edit;
+  upDown->Min = 30;
+  upDown->Max = 40;
+  upDown->Increment = 10;
+  upDown->SetPosition(30);
+  form->Show();
+  auto arrows = Screen().WidgetOf(*upDown)->findChildren<QToolButton*>();
+  ASSERT_EQ(arrows.size(), 2);
+  arrows[0]->click();
+  arrows[0]->click();
+  ProcessEvents();
+  EXPECT_EQ(upDown->Position, 40);
+  EXPECT_EQ(qobject_cast<QLineEdit*>(Screen().WidgetOf(*edit))->text(), QString("40"));
+  arrows[1]->click();
+  ProcessEvents();
+  EXPECT_EQ(upDown->Position, 30);
+}
+
+TEST_F(QtInput, RightClickOnTheGridOffersItsPopupMenu) {
+  FMain->Show();
+  FMain->GateSchematicRead();
+  Screen().Sync();
+  QWidget* grid = Screen().WidgetOf(*FMain->StringGrid1);
+  auto* viewport = grid->findChild<QWidget*>("qt_scrollarea_viewport");
+  ASSERT_NE(viewport, nullptr);
+  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10), viewport->mapToGlobal(QPoint(10, 10)));
+  QApplication::sendEvent(viewport, &event);
+  ProcessEvents();
+  QMenu* popup = nullptr;
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (auto* menu = qobject_cast<QMenu*>(top); menu && menu->isVisible()) popup = menu;
+  ASSERT_NE(popup, nullptr);
+  ASSERT_EQ(popup->actions().size(), 1);
+  EXPECT_EQ(popup->actions()[0]->text(), QString("Завершить ввод"));
+  popup->hide();
+}
+
+TEST_F(QtInput, StepMarkShowsItsWhiteTransparentAndTheStatusBarStaysHidden) {
+  FMain->Show();
+  FMain->GateSchematicRead();
+  Screen().Sync();
+  auto* mark = qobject_cast<QLabel*>(Screen().WidgetOf(*FMain->Image1));
+  ASSERT_NE(mark, nullptr);
+  EXPECT_TRUE(mark->isVisible());
+  const QImage picture = mark->pixmap().toImage();
+  EXPECT_EQ(picture.size(), QSize(20, 20));
+  EXPECT_EQ(qAlpha(picture.pixel(0, 0)), 0) << "white is not drawn";
+  EXPECT_EQ(qAlpha(picture.pixel(8, 16)), 255) << "the tick is";
+  EXPECT_FALSE(Screen().WidgetOf(*FMain->StatusBar1)->isVisible());
+  EXPECT_FALSE(Screen().WidgetOf(*FMain->Image2)->isVisible());
+}
+
+TEST_F(QtInput, MessageBoxAnswersWithTheButtonPressedAndEscapeCancels) {
+  const MessageBoxRequest question{TMsgDlgType::mtConfirmation, mbYes | mbNo | mbCancel, "Вопрос", "Сохранить?"};
+  PressKeyInNextBox(Qt::Key_Escape);
+  EXPECT_EQ(Screen().ShowMessageBox(question), mrCancel);
+  PressKeyInNextBox(Qt::Key_Return);
+  EXPECT_EQ(Screen().ShowMessageBox(question), mrYes);
+  PressKeyInNextBox(Qt::Key_Escape);
+  EXPECT_EQ(Screen().ShowMessageBox({TMsgDlgType::mtWarning, mbYes | mbNo, "Вопрос", "Удалить?"}), mrNo);
+}
