@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <optional>
@@ -25,15 +25,21 @@ Decimal ExactDecimal(long double magnitude) {
   int exponent = 0;
   std::frexp(magnitude, &exponent);
   // The lowest bit of the significand weighs 2^(exponent - 64) or more, so this many
-  // decimals hold the value exactly and the C library writes it without rounding.
+  // decimals hold the value exactly, so it is written without rounding.
   const int decimals = std::max(0, std::numeric_limits<long double>::digits - exponent);
-  const int length = std::snprintf(nullptr, 0, "%.*Lf", decimals, magnitude);
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  std::snprintf(text.data(), text.size(), "%.*Lf", decimals, magnitude);
-  text.resize(static_cast<std::size_t>(length));
+  std::string text(64, '\0');
+  for (;;) {
+    const auto written = std::to_chars(text.data(), text.data() + text.size(), magnitude,
+                                       std::chars_format::fixed, decimals);
+    if (written.ec == std::errc()) {
+      text.resize(static_cast<std::size_t>(written.ptr - text.data()));
+      break;
+    }
+    text.resize(text.size() * 2);
+  }
   Decimal decimal;
   decimal.Decimals = decimals;
-  // Keeps the digits only, whatever decimal separator the C locale writes.
+  // Keeps the digits only, leaving the decimal point out.
   for (char c : text)
     if (std::isdigit(static_cast<unsigned char>(c))) decimal.Digits += c;
   return decimal;
