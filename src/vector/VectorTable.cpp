@@ -1,0 +1,157 @@
+#include "vector/VectorTable.h"
+
+#include <algorithm>
+#include <array>
+
+#include "mainwin/PinTable.h"
+#include "platform/text/Conversions.h"
+#include "platform/text/FloatFormat.h"
+#include "vector/VectorRowValues.h"
+
+namespace {
+
+// The simulator vendor's notice that heads every vector file, as a comment.
+const std::array<const char*, 13> VendorNotice = {
+    "Copyright (C) Altera Corporation. All rights reserved.",
+    "The Quartus II design software, its simulator and the vector",
+    "file format that this file is written in are the property of",
+    "Altera Corporation and are used under the terms of its",
+    "License Agreement.",
+    "This file may be used only to simulate designs made with the",
+    "Quartus II software and only in accordance with that agreement.",
+    "Altera gives no warranty for the simulation results and is not",
+    "liable for any damage that comes from their use.",
+    "The names of signals, groups and time units below are those of",
+    "the project under test; the file holds no other information.",
+    "Further information on the vector file format is given in the",
+    "Quartus II Help.",
+};
+
+// Number of pins in the table: entries 0 .. PinCount()-1, columns 1 .. PinCount().
+int PinCount() { return std::min(PinRowCount - 1, PinTableSize); }
+
+void AddHeader(TStringList& lines) {
+  lines.Add("%");
+  for (const char* line : VendorNotice) lines.Add(line);
+  lines.Add("%");
+  lines.Add("");
+}
+
+// One line per bus, in table order, listing its bits from the highest down.
+void AddGroupLines(TStringList& lines) {
+  for (const PINStruct& pin : Pins) {
+    if (pin.BitWidth <= 1) continue;
+    std::string line = "GROUP CREATE " + pin.BaseName + " =";
+    for (int bit = pin.LowBit + pin.BitWidth - 1; bit >= pin.LowBit; --bit)
+      line += " " + pin.BaseName + "[" + IntToStr(bit) + "]";
+    lines.Add(line + " ;");
+  }
+}
+
+// The named signals of one direction in column order; of two pins that share a
+// column only the first in table order is named.
+std::string SignalListLine(const std::string& keyword, bool outputs) {
+  std::string line = keyword;
+  for (int column = 1; column <= PinTableSize; ++column) {
+    const auto pin = std::find_if(std::begin(Pins), std::end(Pins), [&](const PINStruct& p) {
+      return p.IsOutput == outputs && !p.BaseName.empty() && p.Column == column;
+    });
+    if (pin == std::end(Pins)) continue;
+    line += " " + pin->BaseName;
+    if (pin->BitWidth > 1) line += "\\BIN";
+  }
+  return line + ";";
+}
+
+// The time text as FloatToStr writes it, made to carry a decimal point and at most
+// three decimals.
+std::string WithDecimalPoint(std::string row) {
+  const std::size_t comma = row.find(',');
+  if (comma == std::string::npos) return row;
+  row[comma] = '.';
+  const std::size_t end = row.find('>');
+  if (end != std::string::npos && end > comma + 3) row.erase(comma + 4, end - comma - 4);
+  return row;
+}
+
+// The values of the pins column by column, each followed by a blank, with "= "
+// between the inputs (clock, operand bus and the reset if there is one) and the rest.
+std::string RowValues() {
+  const int separatorColumn = HasReset ? 4 : 3;
+  std::string values;
+  for (int column = 1; column <= PinCount(); ++column)
+    for (int k = 0; k < PinCount(); ++k) {
+      if (Pins[k].Column != column) continue;
+      if (column == separatorColumn) values += "= ";
+      values += Pins[k].Value + " ";
+    }
+  return values;
+}
+
+// The first row of cycle 0 at the moment the reset is released: the reset's "1",
+// the value just before the separator, becomes "0".
+std::string ResetReleaseRow(const std::string& firstRow, long double releaseInstant) {
+  std::string row = FloatToStr(releaseInstant) + firstRow.substr(firstRow.find('>'));
+  const std::size_t separator = row.find(" =");
+  if (separator != std::string::npos && separator > 0) row.replace(separator - 1, 1, " 0");
+  return WithDecimalPoint(row);
+}
+
+// The row after the last cycle: one "X" per pin, the separator after the second,
+// or after the third when a pin is named as the reset.
+std::string FinalRow(long double endInstant) {
+  std::string values;
+  int resets = 0;
+  for (int k = 0; k < PinCount(); ++k) {
+    if (k == 2) values += "= ";
+    values += "X ";
+    if (Pins[k].BaseName == "RESET" || Pins[k].BaseName == "reset") ++resets;
+  }
+  if (resets > 0) {
+    const std::size_t separator = values.find("= ");
+    std::string extra;
+    for (int i = 0; i < resets; ++i) extra += "X ";
+    if (separator != std::string::npos) values.insert(separator, extra);
+    values.erase(values.size() - 2);
+  }
+  return VectorTimeText(endInstant) + values;
+}
+
+void AddPatternRows(TStringList& lines, const TVectorSettings& settings) {
+  const long double period = settings.Period;
+  const long double riseOffset = static_cast<float>(static_cast<long double>(0.1) * period);
+  for (int cycle = 0; cycle < settings.MaxCycles; ++cycle) {
+    const long double start = cycle * period;
+    const std::array<long double, 3> instants = {start, start + riseOffset, start + settings.PeriodShift};
+    for (int sub = 0; sub < 3; ++sub) {
+      SetVectorRowValues(settings, static_cast<float>(instants[sub]), cycle, sub == 0);
+      const std::string row = VectorTimeText(instants[sub]) + RowValues();
+      if (cycle == 0 && sub == 0 && HasReset) {
+        lines.Add(row);
+        lines.Add(ResetReleaseRow(row, static_cast<long double>(0.05) * period));
+      } else if (cycle < 4 || sub != 0) {
+        // From cycle 4 on the start of a cycle is not written: nothing changes there.
+        lines.Add(row);
+      }
+    }
+  }
+}
+
+}  // namespace
+
+std::string VectorTimeText(long double instant) { return WithDecimalPoint(FloatToStr(instant) + "> "); }
+
+std::unique_ptr<TStringList> BuildVectorTable(const TVectorSettings& settings) {
+  auto lines = std::make_unique<TStringList>();
+  AddHeader(*lines);
+  AddGroupLines(*lines);
+  lines->Add(SignalListLine("INPUTS", false));
+  lines->Add(SignalListLine("OUTPUTS", true));
+  lines->Add("UNIT " + settings.TimeUnit + ";");
+  lines->Add("RADIX BIN;");
+  lines->Add("PATTERN");
+  AddPatternRows(*lines, settings);
+  lines->Add(FinalRow(static_cast<long double>(settings.MaxCycles) * settings.Period));
+  lines->Add(";");
+  return lines;
+}
