@@ -1,4 +1,20 @@
-// Opening the simulation result table ("Результат симуляции").
+// Opening the simulation result table ("Результат симуляции"): the simulator's
+// output saved over the vector table file is read back from that path and
+// accepted only when its group lines are those of the vector table.
+#include "mainwin/ChosenFile.h"
 #include "mainwin/UMain.h"
+#include "results/ResultTable.h"
 
-void TFMain::N12Click(TObject*) {}
+void TFMain::N12Click(TObject*) {
+  ResultFileName = VectorFileName;
+  ResultLines = std::make_unique<TStringList>();
+  if (!LoadChosenFile(*ResultLines, ResultFileName)) return;
+
+  const TStringList noVectorTable;
+  const TStringList& vectorLines = VectorLines ? *VectorLines : noVectorTable;
+  if (GroupLinesMatch(vectorLines, *ResultLines, CountGroupLines(CurrentProjectPins()))) {
+    GateResultAccepted();
+  } else {
+    MessageDlg("Неверный файл результатов", TMsgDlgType::mtError, mbOK, 0);
+  }
+}

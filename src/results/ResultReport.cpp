@@ -1,0 +1,53 @@
+// The report of an operation: the operands X and Y and the result that the
+// automaton put on its output data pin, each as its code and in decimal, decoded
+// under the number format that the settings window shows at this moment.
+#include <vector>
+
+#include "mainwin/UMain.h"
+#include "platform/text/FloatFormat.h"
+#include "results/ProjectPins.h"
+#include "results/UResult.h"
+#include "results/UResultConv.h"
+#include "settings/OperandCode.h"
+#include "settings/SettingU.h"
+
+namespace {
+
+const std::string Rule(64, '-');
+
+long double DecodeAsShown(const std::string& code) {
+  long double value = 0;
+  int status = 0;  // a negative zero or an unnormalised operand is reported without a warning
+  DecodeOperand(FSetting->RadioGroup1->ItemIndex != 0, FSetting->RadioGroup2->ItemIndex != 0,
+                FSetting->RadioGroup3->ItemIndex != 0, code, value, status);
+  return value;
+}
+
+std::string OperandValueText(const std::string& code) {
+  return "Значение: " + FloatToStrF(DecodeAsShown(code), ffFixed, 23, 18);
+}
+
+std::string OutputDataValue() {
+  const PINStruct* pin = CurrentProjectPins().PinOfColumn(GetSignalColumns()->OutputDataColumn);
+  return pin ? pin->Value : std::string();
+}
+
+}  // namespace
+
+// The lines are made first and appended together, so a result that cannot be
+// decoded leaves nothing half written in the memo for the next report.
+void FillResultReport() {
+  const std::string result = OutputDataValue();
+  const std::vector<std::string> lines = {
+      "Операнд Х: " + FMain->XCode,
+      OperandValueText(FMain->XCode),
+      Rule,
+      "Операнд Y: " + FMain->YCode,
+      OperandValueText(FMain->YCode),
+      Rule,
+      "Результат операции: " + result,
+      "Значение: " + FloatToStr(DecodeAsShown(result)),
+      Rule,
+  };
+  for (const std::string& line : lines) FResConv->Memo1->Lines.Add(line);
+}

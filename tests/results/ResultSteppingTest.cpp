@@ -1,0 +1,222 @@
+// Stepping through the clock cycles: "T+1" and "T-1" in step mode, the flag
+// messages, "Изменить операнды" and "Выход", and the automatic run to the first
+// flag.
+#include <gtest/gtest.h>
+
+#include "results/ResultRun.h"
+#include "settings/SettingU.h"
+
+namespace {
+
+const std::string Half = "0100000000000000";
+const std::string Ones = std::string(15, '0') + "1";
+const std::string Zero(16, '0');
+
+class ResultStepping : public ResultRun {
+protected:
+  void Open(const std::vector<Cycle>& cycles, const std::vector<ProjectPin>& pins = PlainProject()) {
+    PrepareProject(pins);
+    SaveResultRows(CycleRows(cycles));
+    OpenResult();
+  }
+  static void Forward() { FResult->BitBtn2->Click(); }
+  static void Back() { FResult->BitBtn1->Click(); }
+  static std::string Result() { return Pins[4].Value; }
+};
+
+}  // namespace
+
+TEST_F(ResultStepping, OpeningLoadsCycleZeroAndTheButtonsStepBothWays) {
+  Open({Cycle(Half), Cycle(Ones), Cycle()});
+  ViewStepwise([this] {
+    EXPECT_EQ(CurrentCycle, 0);
+    EXPECT_EQ(Result(), Half);
+    Forward();
+    EXPECT_EQ(CurrentCycle, 1);
+    EXPECT_EQ(ValueEdits[4][0]->Text, Ones);
+    Back();
+    EXPECT_EQ(CurrentCycle, 0);
+    EXPECT_EQ(ValueEdits[4][0]->Text, Half);
+  });
+  EXPECT_TRUE(BoxTexts().empty());
+  EXPECT_TRUE(FMain->Image5->Visible);
+}
+
+TEST_F(ResultStepping, NoCycleBeforeTheFirst) {
+  Open({Cycle()});
+  ViewStepwise([] { Back(); });
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Нет возможности просмотреть предыдущий такт"});
+  EXPECT_EQ(backend.Boxes[0].Type, TMsgDlgType::mtInformation);
+}
+
+TEST_F(ResultStepping, PastTheLastRowTheValuesStayAndTheEndOfTheTableIsReported) {
+  Open({Cycle(Half)});
+  ViewStepwise([this] {
+    Forward();
+    EXPECT_EQ(CurrentCycle, 1);
+    EXPECT_EQ(Result(), Half);
+  });
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Просмотр завершен"});
+}
+
+TEST_F(ResultStepping, TheOverflowFlagStopsTheSteppingUntilAStepBack) {
+  Open({Cycle(), Cycle(), Cycle(Zero, "0", "1"), Cycle()});
+  ViewStepwise([] {
+    Forward();
+    Forward();
+    for (int press = 0; press < 5; ++press) Forward();
+    EXPECT_EQ(CurrentCycle, 2);
+    EXPECT_TRUE(OverflowSeen);
+    Back();
+    EXPECT_FALSE(OverflowSeen);
+    Forward();
+    EXPECT_EQ(CurrentCycle, 2);
+  });
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>(7, "Обнаружен признак ПРС"));
+}
+
+TEST_F(ResultStepping, FlagsOfCycleZeroAreNeverReported) {
+  Open({Cycle(Zero, "1", "1"), Cycle()});
+  ViewStepwise([] { Forward(); });
+  EXPECT_TRUE(BoxTexts().empty());
+}
+
+TEST_F(ResultStepping, TheEndOfTheOperationBringsItsMessageAndTheReport) {
+  Open({Cycle(), Cycle(Ones, "1")});
+  ViewStepwise([this] {
+    std::vector<std::string> report;
+    CaptureNextReport(report);
+    Forward();
+    EXPECT_EQ(report.size(), 9u);
+    EXPECT_TRUE(ResultObtained);
+    Back();
+    CaptureNextReport(report);
+    Forward();
+    EXPECT_EQ(report.size(), 18u);
+  });
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>(2, "Результат получен"));
+  EXPECT_EQ(FResConv->Memo1->Lines.Count(), 0);
+}
+
+TEST_F(ResultStepping, OnePressReportsEveryRaisedFlagInOrder) {
+  Open({Cycle(), Cycle(Ones, "1", "1", "1")}, ProjectWithDivision());
+  ViewStepwise([this] {
+    std::vector<std::string> report;
+    CaptureNextReport(report);
+    Forward();
+    EXPECT_FALSE(report.empty());
+  });
+  EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"Обнаружен признак ПРС", "Деление на ноль", "Результат получен"}));
+}
+
+TEST_F(ResultStepping, ThePmrFlagNeitherStopsNorSpeaks) {
+  auto pins = PlainProject();
+  pins.push_back({"PMR", prPmr});
+  Open({Cycle(), Cycle(Zero, "0", "0", "1"), Cycle()}, pins);
+  ViewStepwise([] {
+    Forward();
+    Forward();
+    EXPECT_EQ(CurrentCycle, 2);
+  });
+  EXPECT_TRUE(BoxTexts().empty());
+}
+
+TEST_F(ResultStepping, ChangingTheOperandsGoesBackToTheSettings) {
+  Open({Cycle()});
+  ViewStepwise([] { FResult->Button1->Click(); });
+  EXPECT_FALSE(FResult->Visible);
+  EXPECT_TRUE(FSetting->Visible);
+  for (TImage* mark : {FMain->Image2, FMain->Image3, FMain->Image4, FMain->Image5}) EXPECT_FALSE(mark->Visible);
+  EXPECT_FALSE(FMain->BitBtn1->Visible || FMain->RadioGroup1->Visible);
+  EXPECT_FALSE(FMain->N7->Enabled || FMain->N12->Enabled);
+  EXPECT_TRUE(FMain->N19->Enabled);
+}
+
+TEST_F(ResultStepping, ANewViewingStartsAgainAtCycleZero) {
+  Open({Cycle(), Cycle(), Cycle(Zero, "0", "1")});
+  ViewStepwise([] {
+    Forward();
+    Forward();
+  });
+  ViewStepwise([] {
+    EXPECT_EQ(CurrentCycle, 0);
+    EXPECT_FALSE(OverflowSeen);
+    Forward();
+    EXPECT_EQ(CurrentCycle, 1);
+  });
+}
+
+class AutomaticRun : public ResultStepping {};
+
+TEST_F(AutomaticRun, StopsAtTheOverflowFlagAndClosesTheWindow) {
+  Open({Cycle(), Cycle(), Cycle(Ones, "1", "1"), Cycle()});
+  ViewAutomatically();
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Обнаружен признак ПРС"});
+  EXPECT_FALSE(FResult->Visible);
+  EXPECT_EQ(FResult->Tag, 0);
+  EXPECT_EQ(CurrentCycle, 2);
+  EXPECT_TRUE(FMain->Image5->Visible);
+}
+
+TEST_F(AutomaticRun, StopsAtTheDivisionFlag) {
+  Open({Cycle(Zero, "0", "0", "0"), Cycle(Zero, "0", "0", "1")}, ProjectWithDivision());
+  ViewAutomatically();
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Деление на ноль"});
+  EXPECT_FALSE(FResult->Visible);
+}
+
+TEST_F(AutomaticRun, ShowsTheReportAtTheEndOfTheOperationAndStaysOpen) {
+  Open({Cycle(), Cycle(), Cycle(Ones, "1"), Cycle()});
+  std::vector<std::string> report;
+  CaptureNextReport(report);
+  ViewAutomatically();
+  EXPECT_TRUE(BoxTexts().empty());
+  ASSERT_EQ(report.size(), 9u);
+  EXPECT_EQ(report[6], "Результат операции: " + Ones);
+  EXPECT_TRUE(FResult->Visible);
+  EXPECT_EQ(FResult->Tag, 1);
+  EXPECT_EQ(CurrentCycle, 2);
+
+  CaptureNextReport(report);
+  FResult->BitBtn2->Click();  // the run again: the same cycle, the report again
+  EXPECT_EQ(report.size(), 18u);
+  EXPECT_EQ(CurrentCycle, 2);
+}
+
+TEST_F(AutomaticRun, AllThreeFlagsInCycleZeroEndTheRunAtOnce) {
+  Open({Cycle(Zero, "1", "1", "1"), Cycle()}, ProjectWithDivision());
+  ViewAutomatically();
+  EXPECT_TRUE(BoxTexts().empty());
+  EXPECT_EQ(CurrentCycle, 0);
+  EXPECT_TRUE(FResult->Visible);
+}
+
+TEST_F(AutomaticRun, WithoutAnyFlagTheRunEndsWithTheTable) {
+  Open({Cycle(), Cycle(), Cycle()});
+  ViewAutomatically();
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Просмотр завершен"});
+  EXPECT_EQ(CurrentCycle, 3);
+}
+
+TEST_F(AutomaticRun, ChangingTheOperandsAfterTheReportClosesTheWindow) {
+  Open({Cycle(), Cycle(Ones, "1")});
+  std::vector<std::string> report;
+  CaptureNextReport(report);
+  ViewAutomatically();
+  FResult->Button1->Click();
+  EXPECT_FALSE(FResult->Visible);
+  EXPECT_EQ(FResult->Tag, 0);
+  EXPECT_TRUE(FSetting->Visible);
+}
+
+TEST_F(AutomaticRun, StepsBackWithoutFieldsToShow) {
+  Open({Cycle(), Cycle(Ones, "1")});
+  std::vector<std::string> report;
+  CaptureNextReport(report);
+  ViewAutomatically();
+  FResult->BitBtn1->Click();
+  EXPECT_EQ(CurrentCycle, 0);
+  EXPECT_EQ(Result(), Zero);
+  EXPECT_TRUE(BoxTexts().empty());
+  EXPECT_EQ(FResult->Controls().size(), 4u);
+}
