@@ -178,6 +178,9 @@ void TFMain::Button2Click(TObject* Sender) { StringGrid1DblClick(Sender); }
 
 void TFMain::BitBtn1Click(TObject* Sender) {
   GateViewingStarted();
+  // A result window still open from an automatic viewing is closed first, so the
+  // new viewing starts afresh at cycle 0 in the mode now chosen.
+  if (FResult->Visible) FResult->Close();
   if (RadioGroup1->ItemIndex == 0) {
     FResult->Tag = 1;
     FResult->Show();

@@ -220,3 +220,19 @@ TEST_F(AutomaticRun, StepsBackWithoutFieldsToShow) {
   EXPECT_TRUE(BoxTexts().empty());
   EXPECT_EQ(FResult->Controls().size(), 4u);
 }
+
+TEST_F(AutomaticRun, AStepViewingAfterAnAutomaticOneStartsInStepModeAtCycleZero) {
+  Open({Cycle(), Cycle(), Cycle(Ones, "1"), Cycle()});
+  std::vector<std::string> report;
+  CaptureNextReport(report);
+  ViewAutomatically();
+  ASSERT_TRUE(FResult->Visible);
+  ViewStepwise([this] {
+    EXPECT_EQ(FResult->Tag, 0);
+    EXPECT_EQ(CurrentCycle, 0);
+    EXPECT_NE(ValueEdits[4][0], nullptr) << "step mode shows its value fields";
+    Forward();
+    EXPECT_EQ(CurrentCycle, 1);
+  });
+  EXPECT_FALSE(FResult->Visible);
+}
