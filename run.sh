@@ -10,7 +10,7 @@ case "$mode" in
   *) echo "usage: ./run.sh [test]" >&2; exit 2 ;;
 esac
 
-packages=(g++ cmake make qt6-base-dev qt6-translations-l10n libgtest-dev libbenchmark-dev)
+packages=(g++ cmake make qt6-base-dev qt6-translations-l10n fonts-urw-base35 libgtest-dev libbenchmark-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

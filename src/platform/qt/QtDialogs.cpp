@@ -4,8 +4,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPointer>
+#include <algorithm>
 #include <functional>
 
 #include "platform/gui/Dialogs.h"
@@ -30,6 +33,21 @@ int RunBox(Box* box, const std::function<void(Box&)>& accepted) {
   delete box;
   return result;
 }
+
+// Qt wraps a message wider than about 500 pixels, which breaks the program's
+// instructions, laid out line by line, in the middle of their lines. A label as
+// wide as the longest line keeps every line whole.
+void KeepLinesWhole(QMessageBox& box) {
+  auto* label = box.findChild<QLabel*>("qt_msgbox_label");
+  if (!label) return;
+  const QFontMetrics metrics(label->font());
+  int widest = 0;
+  for (const QString& line : box.text().split('\n')) widest = std::max(widest, metrics.horizontalAdvance(line));
+  label->setMinimumWidth(widest + metrics.averageCharWidth());
+}
+
+// A tab indents by four blanks, as the program's instructions expect.
+QString WithTabsExpanded(const std::string& text) { return ToQt(text).replace('\t', QString(4, ' ')); }
 
 QMessageBox::Icon IconOf(TMsgDlgType type) {
   switch (type) {
@@ -68,9 +86,10 @@ int AnswerOf(int pressed, TMsgDlgButtons offered) {
 }  // namespace
 
 int RunMessageBox(const MessageBoxRequest& request) {
-  auto* box = new QMessageBox(IconOf(request.Type), ToQt(request.Caption), ToQt(request.Text),
+  auto* box = new QMessageBox(IconOf(request.Type), ToQt(request.Caption), WithTabsExpanded(request.Text),
                               ButtonsOf(request.Buttons), ActiveWindow());
   box->setTextFormat(Qt::PlainText);
+  KeepLinesWhole(*box);
   if (request.Buttons & mbCancel) box->setEscapeButton(QMessageBox::Cancel);
   else if (request.Buttons & mbNo) box->setEscapeButton(QMessageBox::No);
   return AnswerOf(RunBox<QMessageBox>(box, {}), request.Buttons);

@@ -1,7 +1,9 @@
 #include "platform/qt/QtEditPeers.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -11,6 +13,19 @@
 #include "platform/qt/QtText.h"
 
 namespace {
+
+// A combo box whose drop-down list is as wide as its longest item: the box keeps
+// the narrow place its window gives it, but every item can be read in full.
+class WideListComboBox : public QComboBox {
+public:
+  void showPopup() override {
+    QAbstractItemView* list = view();
+    const int scrollBar = count() > maxVisibleItems() ? list->verticalScrollBar()->sizeHint().width() : 0;
+    list->setMinimumWidth(list->sizeHintForColumn(0) + scrollBar + 2 * list->frameWidth());
+    list->setTextElideMode(Qt::ElideNone);
+    QComboBox::showPopup();
+  }
+};
 
 // What a key pressed in a text field does: Qt may keep it (moving the cursor,
 // selecting, copying, Tab), it goes to the model as typed characters, or it is
@@ -168,12 +183,13 @@ void QtMemoPeer::SyncContent(TControl& control) {
 }
 
 QtComboBoxPeer::QtComboBoxPeer(QtPeerContext& context, std::uint64_t id)
-    : QtPeer(context, id), FCombo(new QComboBox) {
+    : QtPeer(context, id), FCombo(new WideListComboBox) {
   FCombo->setEditable(true);
   FCombo->setInsertPolicy(QComboBox::NoInsert);
   FCombo->setCompleter(nullptr);
   DisableDrops(FCombo->lineEdit());
   QObject::connect(FCombo, &QComboBox::activated, [this](int index) {
+    FCombo->lineEdit()->setCursorPosition(0);  // a long item is shown from its start
     Post<TComboBox>([index](TComboBox& combo) { combo.ChooseItem(index); });
   });
   SetWidget(FCombo);
@@ -196,5 +212,9 @@ void QtComboBoxPeer::SyncContent(TControl& control) {
   }
   if (FCombo->currentIndex() != combo.ItemIndex) FCombo->setCurrentIndex(combo.ItemIndex);
   const QString text = ToQt(combo.Text);
-  if (FCombo->currentText() != text) FCombo->setEditText(text);
+  if (FCombo->currentText() != text) {
+    FCombo->setEditText(text);
+    // Show a text longer than the field from its start, as the model wrote it.
+    FCombo->lineEdit()->setCursorPosition(0);
+  }
 }

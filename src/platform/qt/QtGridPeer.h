@@ -18,6 +18,8 @@ public:
 protected:
   void SyncContent(TControl& control) override;
   QWidget* MouseWidget() const override;
+  // Grid columns are narrow: a pin's role must fit its cell.
+  bool CondensedText() const override { return true; }
 
 private:
   void SyncShape(const TStringGrid& grid);

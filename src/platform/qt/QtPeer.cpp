@@ -67,7 +67,7 @@ void QtPeer::SyncFont(const TFont& font) {
   if (FFontSet && SameFont(FFont, font)) return;
   FFont = font;
   FFontSet = true;
-  FWidget->setFont(ModelFont(font));
+  FWidget->setFont(ModelFont(font, CondensedText()));
   QPalette palette = FWidget->palette();
   const QColor color = ToQColor(font.Color);
   palette.setColor(QPalette::WindowText, color);

@@ -58,6 +58,8 @@ protected:
   virtual QRect PlaceOf(const TControl& control) const;
   // A plain click on release of the left button (labels, pictures, grids).
   virtual bool ClicksOnRelease() const { return true; }
+  // Whether the control's texts are drawn in a condensed face to fit narrow places.
+  virtual bool CondensedText() const { return false; }
   // The widget whose mouse events are reported, relative to Widget().
   virtual QWidget* MouseWidget() const { return FWidget; }
 

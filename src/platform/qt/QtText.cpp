@@ -11,11 +11,12 @@ QColor ToQColor(TColor color) {
                 static_cast<int>((color >> 16) & 0xFF));
 }
 
-QFont ModelFont(const TFont& font) {
+QFont ModelFont(const TFont& font, bool condensed) {
   // Narrow sans-serif faces first: the windows were laid out for a small bitmap
   // font, and their texts must fit the places given to them.
   QFont result;
-  result.setFamilies({"MS Sans Serif", "Nimbus Sans", "Liberation Sans", "Arial", "DejaVu Sans"});
+  if (condensed) result.setFamilies({"Nimbus Sans Narrow", "Liberation Sans Narrow", "DejaVu Sans Condensed"});
+  else result.setFamilies({"MS Sans Serif", "Nimbus Sans", "Liberation Sans", "Arial", "DejaVu Sans"});
   result.setStyleHint(QFont::SansSerif);
   result.setPixelSize(font.Height < 0 ? -font.Height : (font.Height > 0 ? font.Height : 11));
   result.setBold(font.Bold);

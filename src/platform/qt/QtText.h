@@ -14,8 +14,9 @@ std::string FromQt(const QString& text);
 
 QColor ToQColor(TColor color);
 
-// The program's sans-serif font at the given model height (negative: pixels).
-QFont ModelFont(const TFont& font);
+// The program's sans-serif font at the given model height (negative: pixels),
+// condensed for controls whose texts must fit narrow places.
+QFont ModelFont(const TFont& font, bool condensed = false);
 bool SameFont(const TFont& a, const TFont& b);
 
 // "Ctrl+O", "F5": the key sequence of a model short-cut text; empty text, none.
