@@ -4,11 +4,7 @@
 
 TFAut* FAut = nullptr;
 
-TFAut::TFAut(TComponent* owner) : TForm(owner) {
-  Name = "FAut";
-  Caption = "Авторизация пользователя";
-  ClientWidth = 302;
-  ClientHeight = 110;
+TFAut::TFAut(TComponent* owner) : TForm(owner, "FAut", "Авторизация пользователя", 302, 110) {
   Position = TFormPosition::poDesktopCenter;
 
   LabeledEdit1 = PlaceControl<TLabeledEdit>(this, "LabeledEdit1", 64, 32, 169, 21);

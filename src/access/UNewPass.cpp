@@ -22,11 +22,7 @@ TButton* PlaceButton(TForm* form, const char* name, int left, const char* captio
 
 }  // namespace
 
-TFNewPass::TFNewPass(TComponent* owner) : TForm(owner) {
-  Name = "FNewPass";
-  Caption = "Новый пароль";
-  ClientWidth = 321;
-  ClientHeight = 186;
+TFNewPass::TFNewPass(TComponent* owner) : TForm(owner, "FNewPass", "Новый пароль", 321, 186) {
 
   // Created in tab order: the confirmation comes after both buttons.
   LabeledEdit1 = PlaceField(this, "LabeledEdit1", 16, "Укажите старый пароль");

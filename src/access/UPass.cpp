@@ -7,11 +7,7 @@
 
 TFPassw* FPassw = nullptr;
 
-TFPassw::TFPassw(TComponent* owner) : TForm(owner) {
-  Name = "FPassw";
-  Caption = "Защита от несанкционированного доступа";
-  ClientWidth = 349;
-  ClientHeight = 109;
+TFPassw::TFPassw(TComponent* owner) : TForm(owner, "FPassw", "Защита от несанкционированного доступа", 349, 109) {
 
   LabeledEdit1 = PlaceControl<TLabeledEdit>(this, "LabeledEdit1", 144, 32, 121, 21);
   LabeledEdit1->EditLabel.Caption = "Введите пароль";

@@ -15,12 +15,7 @@ constexpr int PinNameFontHeight = -21;
 
 }  // namespace
 
-TFAssign::TFAssign(TComponent* owner) : TForm(owner) {
-  Name = "FAssign";
-  Caption = "Нзначение вывода";
-  ClientWidth = 311;
-  ClientHeight = 84;
-  Position = TFormPosition::poScreenCenter;
+TFAssign::TFAssign(TComponent* owner) : TForm(owner, "FAssign", "Нзначение вывода", 311, 84) {
   Font.Height = DialogFontHeight;
   CreateControls();
   OnShow = [this](TObject* s) { FormShow(s); };

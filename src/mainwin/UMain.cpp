@@ -24,12 +24,7 @@ const char* const StepTexts[5] = {
 
 }  // namespace
 
-TFMain::TFMain(TComponent* owner) : TForm(owner) {
-  Name = "FMain";
-  Caption = "Операционная часть автомата";
-  ClientWidth = 529;
-  ClientHeight = 319;
-  Position = TFormPosition::poScreenCenter;
+TFMain::TFMain(TComponent* owner) : TForm(owner, "FMain", "Операционная часть автомата", 529, 319) {
   CreateControls();
   CreateMenus();
   OnCreate = [this](TObject* s) { FormCreate(s); };

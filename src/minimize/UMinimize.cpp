@@ -6,11 +6,7 @@
 
 TFMinimize* FMinimize = nullptr;
 
-TFMinimize::TFMinimize(TComponent* owner) : TForm(owner) {
-  Name = "FMinimize";
-  Caption = "Анализ минимизации канонических уравнений УА";
-  ClientWidth = 523;
-  ClientHeight = 299;
+TFMinimize::TFMinimize(TComponent* owner) : TForm(owner, "FMinimize", "Анализ минимизации канонических уравнений УА", 523, 299) {
   // The window lives as long as the run, so a new run starts with an empty table.
   ResetSchemeElements();
   CreateControls();

@@ -4,11 +4,7 @@
 
 TFResLook* FResLook = nullptr;
 
-TFResLook::TFResLook(TComponent* owner) : TForm(owner) {
-  Name = "FResLook";
-  Caption = "Просмотр файла результатов";
-  ClientWidth = 623;
-  ClientHeight = 300;
+TFResLook::TFResLook(TComponent* owner) : TForm(owner, "FResLook", "Просмотр файла результатов", 623, 300) {
   Position = TFormPosition::poDesktopCenter;
 
   Label1 = PlaceControl<TLabel>(this, "Label1", 16, 8, 593, 13);

@@ -72,12 +72,7 @@ bool SeekCycleBackward(const int& cycle) {
   return SeekRowBackward(CurrentRowSearch(pins), cycle, PatternLine, CurrentLine);
 }
 
-TFResult::TFResult(TComponent* owner) : TForm(owner) {
-  Name = "FResult";
-  Caption = "Результат";
-  ClientWidth = 592;
-  ClientHeight = 386;
-  Position = TFormPosition::poScreenCenter;
+TFResult::TFResult(TComponent* owner) : TForm(owner, "FResult", "Результат", 592, 386) {
   ResetViewerState();
 
   BitBtn1 = PlaceControl<TBitBtn>(this, "BitBtn1", 8, 352, 75, 25);

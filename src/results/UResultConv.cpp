@@ -2,12 +2,7 @@
 
 TFResConv* FResConv = nullptr;
 
-TFResConv::TFResConv(TComponent* owner) : TForm(owner) {
-  Name = "FResConv";
-  Caption = "Результат работы";
-  ClientWidth = 260;
-  ClientHeight = 150;
-  Position = TFormPosition::poScreenCenter;
+TFResConv::TFResConv(TComponent* owner) : TForm(owner, "FResConv", "Результат работы", 260, 150) {
 
   Memo1 = PlaceControl<TMemo>(this, "Memo1", 0, 0, 257, 113);
   Memo1->ReadOnly = true;

@@ -46,12 +46,7 @@ void PassBitsOnly(char32_t& Key) {
 
 }  // namespace
 
-TFSetting::TFSetting(TComponent* owner) : TForm(owner) {
-  Name = "FSetting";
-  Caption = "Настройки автомата";
-  ClientWidth = 372;
-  ClientHeight = 396;
-  Position = TFormPosition::poScreenCenter;
+TFSetting::TFSetting(TComponent* owner) : TForm(owner, "FSetting", "Настройки автомата", 372, 396) {
   CreateFormatControls();
   CreateOperandControls();
   CreateClockControls();

@@ -4,7 +4,11 @@
 #include "platform/gui/Backend.h"
 #include "platform/gui/Menus.h"
 
-TForm::TForm(TComponent* owner) : TWinControl(owner) { Visible = false; }
+TForm::TForm(TComponent* owner, std::string name, std::string caption, int clientWidth, int clientHeight)
+    : TWinControl(owner), Caption(std::move(caption)), ClientWidth(clientWidth), ClientHeight(clientHeight) {
+  Name = std::move(name);
+  Visible = false;
+}
 
 void TForm::Show() {
   if (!Visible) {

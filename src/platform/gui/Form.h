@@ -10,7 +10,9 @@ class TMainMenu;
 
 class TForm : public TWinControl {
 public:
-  explicit TForm(TComponent* owner);
+  // A window with its name, caption and client area, centred on the screen.
+  explicit TForm(TComponent* owner, std::string name = {}, std::string caption = {}, int clientWidth = 0,
+                 int clientHeight = 0);
 
   std::string Caption;
   int ClientWidth = 0, ClientHeight = 0;
