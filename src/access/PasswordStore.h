@@ -33,7 +33,6 @@ public:
   // other line is written back as it was. Raises EPasswordError for a password the
   // file cannot hold and the file error for a failed write; then nothing changes.
   void SetPassword(const std::string& text, bool teacher);
-  const std::string& FilePath() const { return PasswordFilePath; }
 
 private:
   std::string PasswordFilePath;

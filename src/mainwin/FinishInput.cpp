@@ -1,4 +1,6 @@
 // Finishing the input ("Завершить ввод"): the pin grid becomes the pin table.
+#include <climits>
+#include <cstdint>
 #include <vector>
 
 #include "mainwin/PinPlacement.h"
@@ -37,6 +39,21 @@ bool RefuseLowToHighRange(const std::vector<TPinRow>& rows) {
   return false;
 }
 
+// A bus whose bit numbers lie at the very ends of the integer range has a width, or
+// a bit number one past its ends, that no integer holds; the vector table and the
+// result window count through those numbers, so such a bus is refused by name.
+bool RefuseOutsizedRange(const std::vector<TPinRow>& rows) {
+  for (const TPinRow& row : rows) {
+    const std::optional<TBusRange> range = BusRangeOf(row.Name);
+    if (!range) continue;
+    const std::int64_t width = std::int64_t{range->Hi} - range->Lo + 1;
+    if (range->Hi < INT_MAX && range->Lo > INT_MIN && width <= INT_MAX) continue;
+    ShowError("Вывод " + row.Name + ": номера битов шины выходят за допустимые пределы.");
+    return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 void TFMain::N17Click(TObject*) {
@@ -54,7 +71,7 @@ void TFMain::N17Click(TObject*) {
   // The vector table writer scans the whole table: nothing of an earlier attempt
   // on a larger project may stay above this project's pins.
   ClearPinEntriesFrom(static_cast<int>(rows.size()));
-  if (RefuseLowToHighRange(rows)) return;
+  if (RefuseLowToHighRange(rows) || RefuseOutsizedRange(rows)) return;
 
   if (FillPinTable(rows)) {
     GateInputFinished();

@@ -1,9 +1,12 @@
 #include "minimize/SymbolScan.h"
 
+#include <climits>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
 #include "platform/text/Conversions.h"
+#include "platform/text/Exceptions.h"
 #include "platform/text/Utf8.h"
 
 namespace {
@@ -49,7 +52,12 @@ RectNumbers ReadRectNumbers(const std::string& line) {
   RectNumbers rect;
   if (numbers.size() > 0) rect.PosX = numbers[0];
   if (numbers.size() > 1) rect.PosY = numbers[1];
-  if (numbers.size() > 2) rect.Width = numbers[2] - numbers[0];
+  if (numbers.size() > 2) {
+    const std::int64_t width = std::int64_t{numbers[2]} - numbers[0];
+    if (width < INT_MIN || width > INT_MAX)
+      throw ERangeError("Ширина символа " + IntToStr(width) + " вне диапазона целых чисел");
+    rect.Width = static_cast<int>(width);
+  }
   return rect;
 }
 

@@ -18,7 +18,8 @@ struct RectNumbers {
 
 // The numbers of "(rect x1 y1 x2 y2)": x1, y1 and x2 - x1. Only numbers followed
 // by a space are taken, so the closing one is never read. Raises EConvertError
-// for a taken number that is no integer.
+// for a taken number that is no integer, and ERangeError for a width that no
+// integer holds.
 RectNumbers ReadRectNumbers(const std::string& line);
 
 struct GateName {

@@ -195,6 +195,23 @@ TEST_F(FinishInput, ARangeFromLowToHighIsRefusedNamingThePin) {
   EXPECT_TRUE(FMain->Button1->Enabled);
 }
 
+TEST_F(FinishInput, ABusAtTheEndsOfTheIntegerRangeIsRefusedNamingThePin) {
+  for (const char* name : {"y[2147483647..0]", "y[0..-2147483648]", "y[2147483647..2147483640]"}) {
+    SCOPED_TRACE(name);
+    std::vector<RoledPin> pins = ObligatoryProject();
+    pins[3].Name = name;
+    ReadPins(pins);
+    backend.Boxes.clear();
+    Finish();
+    ASSERT_EQ(backend.Boxes.size(), 1u);
+    EXPECT_EQ(backend.Boxes[0].Type, TMsgDlgType::mtError);
+    EXPECT_EQ(backend.Boxes[0].Text,
+              "Вывод " + std::string(name) + ": номера битов шины выходят за допустимые пределы.");
+    EXPECT_EQ(Pins[3].BitWidth, 0) << "nothing is placed";
+    EXPECT_FALSE(FMain->InputFinished);
+  }
+}
+
 TEST_F(FinishInput, MoreThan29PinsAreRefusedStatingTheLimit) {
   std::vector<RoledPin> pins;
   for (int k = 0; k < 30; ++k) pins.push_back({"out" + std::to_string(k), -1, false});

@@ -51,6 +51,12 @@ TEST(RectLine, NumberThatIsNoIntegerRaisesConversionError) {
   EXPECT_THROW(ReadRectNumbers("(rect 368 152 4.5 200)"), EConvertError);
 }
 
+TEST(RectLine, WidthThatNoIntegerHoldsRaisesRangeError) {
+  EXPECT_THROW(ReadRectNumbers("(rect -2147483648 0 2147483647 10)"), ERangeError);
+  EXPECT_THROW(ReadRectNumbers("(rect 2147483647 0 -2 10)"), ERangeError);
+  EXPECT_EQ(ReadRectNumbers("(rect -2147483648 0 -1 10)").Width, 2147483647);
+}
+
 TEST(NameLine, ClassifiesGatesAndCountsTheirInputs) {
   const Expected gates[] = {{"AND2", "AND", 2}, {"NAND3", "AND", 3}, {"BAND2", "AND", 2},
                             {"OR2", "OR", 2},   {"NOR2", "OR", 2},   {"XOR", "OR", 1},
