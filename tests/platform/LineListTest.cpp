@@ -104,6 +104,19 @@ TEST_F(LineList, FailedSaveLeavesTheOldFileWhole) {
       << "no temporary file is left behind";
 }
 
+TEST_F(LineList, FullDiskLeavesTheOldFileWholeAndNothingBehind) {
+  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no device that is always full";
+  const auto path = Write("vector.tbl", "old\r\n");
+  // The new content goes to a file beside the target; here that file is a disk
+  // with no space left.
+  fs::create_symlink("/dev/full", path + ".saving");
+  TStringList list;
+  list.Add("new");
+  EXPECT_THROW(list.SaveToFile(path), EFCreateError);
+  EXPECT_EQ(Read(path), "old\r\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+}
+
 TEST_F(LineList, ReadOnlyFileIsNotReplaced) {
   const auto path = Write("locked.txt", "old\r\n");
   fs::permissions(path, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,

@@ -44,7 +44,6 @@ public:
 class TStatusBar : public TWinControl {
 public:
   using TWinControl::TWinControl;
-  bool SimplePanel = true;
   std::string SimpleText;
 };
 

@@ -39,10 +39,6 @@ const std::unordered_map<char32_t, unsigned char>& ReverseTable() {
 
 }  // namespace
 
-char32_t Cp1251ToCodePoint(unsigned char byte) {
-  return byte < 0x80 ? byte : kHighHalf[byte - 0x80];
-}
-
 int CodePointToCp1251(char32_t cp) {
   if (cp < 0x80) return static_cast<int>(cp);
   const auto& table = ReverseTable();

@@ -8,7 +8,5 @@
 std::string Cp1251ToUtf8(std::string_view bytes);
 // Raises EEncodingError naming the first character that code page 1251 cannot hold.
 std::string Utf8ToCp1251(std::string_view text);
-// The code point of a single-byte code page 1251 character.
-char32_t Cp1251ToCodePoint(unsigned char byte);
 // The byte of a character, or -1 when code page 1251 has no such character.
 int CodePointToCp1251(char32_t codePoint);

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cerrno>
 #include <climits>
+#include <clocale>
+#include <cmath>
 #include <cstdlib>
 
 #include "platform/text/Exceptions.h"
@@ -21,6 +23,13 @@ bool AllDigits(const std::string& text, std::size_t from) {
   for (std::size_t i = from; i < text.size(); ++i)
     if (!std::isdigit(static_cast<unsigned char>(text[i]))) return false;
   return true;
+}
+
+// The toolkit sets the C library's locale from the user's environment; under the
+// Russian one strtold would stop at the point that stands in for the comma here.
+locale_t ClassicLocale() {
+  static const locale_t classic = newlocale(LC_ALL_MASK, "C", nullptr);
+  return classic;
 }
 
 }  // namespace
@@ -63,5 +72,9 @@ long double StrToFloat(const std::string& text) {
     i = c.size();
   }
   if (i != c.size()) throw invalid();
-  return std::strtold(c.c_str(), nullptr);
+  errno = 0;
+  const long double value = strtold_l(c.c_str(), nullptr, ClassicLocale());
+  // A number too large for the extended type is no number the program can use.
+  if (errno == ERANGE && std::isinf(value)) throw invalid();
+  return value;
 }

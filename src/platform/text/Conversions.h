@@ -9,5 +9,6 @@
 int StrToInt(const std::string& text);
 std::string IntToStr(std::int64_t value);
 // Reads a decimal number with a comma before its fraction (and an optional exponent);
-// raises EConvertError for anything else, a point included.
+// raises EConvertError for anything else, a point included, and for a number too
+// large for the extended type.
 long double StrToFloat(const std::string& text);

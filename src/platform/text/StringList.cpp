@@ -99,9 +99,9 @@ void TStringList::SaveToFile(const std::string& path) const {
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
     if (!out) throw EFCreateError(CannotCreate(path, "Нет доступа к папке."));
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
+    // A file system may report a full disk only when the file is closed.
+    out.close();
     if (!out) {
-      out.close();
       std::remove(temp.c_str());
       throw EFCreateError(CannotCreate(path, "Не удалось записать данные."));
     }
