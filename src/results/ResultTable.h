@@ -47,9 +47,9 @@ struct RowSearch {
   std::function<void()> OnLineWithoutTime;
 };
 
-// Visits the lines from `currentLine` onward, then from `currentLine` back to
-// the line after `patternLine`. On the first row of the cycle its values go into
-// the pins, `currentLine` becomes its index and true is returned; otherwise
-// nothing changes.
+// Both start at `currentLine` itself: the forward search visits the lines from
+// there to the end, the backward search from there back to the line after
+// `patternLine`. On the first row of the cycle its values go into the pins,
+// `currentLine` becomes its index and true is returned; otherwise nothing changes.
 bool SeekRowForward(const RowSearch& search, int cycle, int& currentLine);
 bool SeekRowBackward(const RowSearch& search, int cycle, int patternLine, int& currentLine);

@@ -1,5 +1,7 @@
 #include "results/ValueFields.h"
 
+#include <cstdint>
+
 #include "mainwin/PinRole.h"
 #include "mainwin/RoleNames.h"
 
@@ -48,7 +50,7 @@ void BuildBitFields(TFResult* form, int column, const PINStruct& pin, BusKind ki
     TLabeledEdit* field = ValueEdits[column - 1][j] = NewField(form);
     field->Width = BitFieldWidth;
     field->Text = CharacterAt(pin.Value, j);
-    const std::string bit = IntToStr(pin.BitWidth + pin.LowBit - 1 - j);
+    const std::string bit = IntToStr(static_cast<std::int64_t>(pin.LowBit) + (pin.BitWidth - 1 - j));
     if (kind == BusKind::Status) {
       field->EditLabel.Caption = "P" + bit;
       field->LabelPosition = TLabelPosition::lpLeft;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 #include "mainwin/PinTable.h"
 #include "platform/text/Conversions.h"
@@ -42,8 +43,10 @@ void AddGroupLines(TStringList& lines) {
   for (const PINStruct& pin : Pins) {
     if (pin.BitWidth <= 1) continue;
     std::string line = "GROUP CREATE " + pin.BaseName + " =";
-    for (int bit = pin.LowBit + pin.BitWidth - 1; bit >= pin.LowBit; --bit)
-      line += " " + pin.BaseName + "[" + IntToStr(bit) + "]";
+    // Counted by offset from the low bit, so that a range ending at the limits of
+    // an int neither overflows nor runs on.
+    for (int offset = pin.BitWidth - 1; offset >= 0; --offset)
+      line += " " + pin.BaseName + "[" + IntToStr(static_cast<std::int64_t>(pin.LowBit) + offset) + "]";
     lines.Add(line + " ;");
   }
 }

@@ -56,8 +56,8 @@ std::vector<std::string> TableHead(const std::vector<ProjectPin>& pins) {
   for (const ProjectPin& pin : pins) {
     if (pin.Width < 2) continue;
     std::string group = "GROUP CREATE " + pin.Name + " =";
-    for (int bit = pin.LowBit + pin.Width - 1; bit >= pin.LowBit; --bit)
-      group += " " + pin.Name + "[" + std::to_string(bit) + "]";
+    for (int offset = pin.Width - 1; offset >= 0; --offset)
+      group += " " + pin.Name + "[" + std::to_string(static_cast<long long>(pin.LowBit) + offset) + "]";
     lines.push_back(group + " ;");
   }
   return lines;

@@ -3,6 +3,8 @@
 // layout from one viewing to the next.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "mainwin/ProgramStart.h"
 #include "results/ResultRun.h"
 
@@ -72,6 +74,16 @@ TEST_F(ResultWindow, AWideStatusBusRunsDownInColumnsOfElevenFields) {
     EXPECT_EQ(Field(3, 11)->Top, 20);
     EXPECT_EQ(Field(3, 15)->EditLabel.Caption, "P0");
     EXPECT_EQ(Field(3, 15)->Left, 50);
+  });
+}
+
+TEST_F(ResultWindow, BitLabelsReachTheTopOfTheIntRange) {
+  auto pins = WithStatusBus(2);
+  pins[2].LowBit = std::numeric_limits<int>::max() - 1;
+  Open(pins, {});
+  ViewStepwise([] {
+    EXPECT_EQ(Field(3, 0)->EditLabel.Caption, "P2147483647");
+    EXPECT_EQ(Field(3, 1)->EditLabel.Caption, "P2147483646");
   });
 }
 

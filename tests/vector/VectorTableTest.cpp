@@ -1,5 +1,7 @@
 // The lines of the vector table built from pin tables filled by hand, for layouts
 // and settings that the example project does not reach.
+#include <limits>
+
 #include "vector/VectorRun.h"
 #include "vector/VectorFileName.h"
 #include "vector/VectorTable.h"
@@ -112,6 +114,19 @@ TEST_F(VectorTable, GroupLinesOnePerBusInTableOrderFromTheHighBit) {
                 "GROUP CREATE P = P[1] P[0] ;", "GROUP CREATE Y = Y[2] Y[1] Y[0] ;",
                 "GROUP CREATE Q = Q[15] Q[14] Q[13] Q[12] Q[11] Q[10] Q[9] Q[8] ;"}));
   EXPECT_EQ(lines[20], "INPUTS CLK X\\BIN RESET;");
+}
+
+TEST_F(VectorTable, GroupLinesOfBusesAtTheEndsOfTheIntRangeEndWithTheirLowBit) {
+  constexpr int Lowest = std::numeric_limits<int>::min();
+  constexpr int Highest = std::numeric_limits<int>::max();
+  std::vector<PINStruct> pins = ExamplePins();
+  pins[3] = HandPin("P", prStatus, 4, true, 2, Lowest);
+  pins[4] = HandPin("Y", prControl, 5, true, 2, Highest - 1);
+  UsePins(pins);
+  settings.MaxCycles = 0;
+  const std::vector<std::string> lines = Build();
+  EXPECT_EQ(lines[17], "GROUP CREATE P = P[-2147483647] P[-2147483648] ;");
+  EXPECT_EQ(lines[18], "GROUP CREATE Y = Y[2147483647] Y[2147483646] ;");
 }
 
 TEST_F(VectorTable, PinsSharingAColumnAreAllWrittenButOnlyTheFirstIsNamed) {
