@@ -41,15 +41,21 @@ bool RefuseLowToHighRange(const std::vector<TPinRow>& rows) {
 
 // A bus whose bit numbers lie at the very ends of the integer range has a width, or
 // a bit number one past its ends, that no integer holds; the vector table and the
-// result window count through those numbers, so such a bus is refused by name.
+// result window count through those numbers, so such a bus is refused by name, and
+// so is a bus wider than any real datapath.
 bool RefuseOutsizedRange(const std::vector<TPinRow>& rows) {
   for (const TPinRow& row : rows) {
     const std::optional<TBusRange> range = BusRangeOf(row.Name);
     if (!range) continue;
     const std::int64_t width = std::int64_t{range->Hi} - range->Lo + 1;
-    if (range->Hi < INT_MAX && range->Lo > INT_MIN && width <= INT_MAX) continue;
-    ShowError("Вывод " + row.Name + ": номера битов шины выходят за допустимые пределы.");
-    return true;
+    if (range->Hi == INT_MAX || range->Lo == INT_MIN) {
+      ShowError("Вывод " + row.Name + ": номера битов шины выходят за допустимые пределы.");
+      return true;
+    }
+    if (width > MaxBusWidth) {
+      ShowError("Вывод " + row.Name + ": шина шире " + IntToStr(MaxBusWidth) + " бит.");
+      return true;
+    }
   }
   return false;
 }

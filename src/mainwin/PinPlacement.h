@@ -24,6 +24,11 @@ struct TBusRange {
 // The most pins a project may have: one entry of the table is left for no pin.
 constexpr int MaxPins = PinTableSize - 1;
 
+// The widest bus a project may have. Every row of the vector and result tables
+// spells each bus out bit by bit, so a width beyond any real datapath would only
+// make the program build lines of gigabytes.
+constexpr int MaxBusWidth = 1024;
+
 // The bus range of a pin name, or none for a name without "..". Raises
 // EConvertError when a bound is no integer (or the "[" or "]" is missing).
 std::optional<TBusRange> BusRangeOf(const std::string& name);
