@@ -1,5 +1,6 @@
 #include "platform/qt/QtBackend.h"
 
+#include <clocale>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -12,6 +13,7 @@
 #include <QTranslator>
 #include <QUrl>
 #include <algorithm>
+#include <clocale>
 
 #include "platform/gui/Application.h"
 #include "platform/gui/Forms.h"
@@ -70,6 +72,10 @@ QtBackend::QtBackend(int& argc, char** argv)
     : FApplication(std::make_unique<QApplication>(argc, argv)),
       FTranslator(std::make_unique<QTranslator>()),
       FEventFilter(std::make_unique<EventRouter>(*this)) {
+  // QApplication sets the C library's locale from the environment, under which its
+  // number conversions would read and write a decimal comma. The program's own
+  // conversions never depend on it; the C library's are kept on the point too.
+  std::setlocale(LC_NUMERIC, "C");
   QApplication::setStyle("Fusion");
   QApplication::setFont(ModelFont(TFont{}));
   // The program decides when it ends: hiding its last window does not end it.
