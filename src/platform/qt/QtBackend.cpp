@@ -1,6 +1,5 @@
 #include "platform/qt/QtBackend.h"
 
-#include <clocale>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
