@@ -54,6 +54,25 @@ TEST_F(LineList, SplitsAtCrLfAndCrLf) {
   EXPECT_EQ(list.Count(), 0);
 }
 
+TEST_F(LineList, LineBreaksAcrossTheReadPiecesOfALargeFile) {
+  const std::string first(1024 * 1024 - 1, 'a');  // its CR ends the first megabyte
+  TStringList list;
+  list.LoadFromFile(Write("crlf.txt", first + "\r\nnext\r\n"));
+  ASSERT_EQ(list.Count(), 2);
+  EXPECT_EQ(list[0], first);
+  EXPECT_EQ(list[1], "next");
+
+  list.LoadFromFile(Write("cr.txt", first + "\r\rlast"));
+  ASSERT_EQ(list.Count(), 3);
+  EXPECT_EQ(list[1], "");
+  EXPECT_EQ(list[2], "last");
+
+  const std::string across = std::string(1024 * 1024 - 2, 'b') + "\xC0\xDF" + "tail";
+  list.LoadFromFile(Write("across.txt", across));
+  ASSERT_EQ(list.Count(), 1);
+  EXPECT_EQ(list[0], std::string(1024 * 1024 - 2, 'b') + "АЯtail");
+}
+
 TEST_F(LineList, SavesCrLfAfterEveryLineTheLastToo) {
   TStringList list;
   list.Add("first");

@@ -14,22 +14,58 @@ std::function<void(const std::string&)> TStringList::BeforeReplaceForTesting;
 
 namespace {
 
-std::vector<std::string> SplitLines(const std::string& bytes) {
-  std::vector<std::string> lines;
+// The file is read in pieces, so that a large file never stands in memory twice:
+// once as bytes and once as lines.
+constexpr std::size_t ReadPieceSize = 1 << 20;
+
+std::string CannotRead(const std::string& path) { return "Не удаётся прочитать файл \"" + path + "\""; }
+
+// Calls `take` with every piece of the file from its start; raises when reading fails.
+template <typename Take>
+void ForEachPiece(std::ifstream& in, const std::string& path, Take take) {
+  in.clear();
+  in.seekg(0, std::ios::beg);
+  std::string piece(ReadPieceSize, '\0');
+  for (;;) {
+    in.read(piece.data(), static_cast<std::streamsize>(piece.size()));
+    const auto got = static_cast<std::size_t>(in.gcount());
+    if (in.bad()) throw EFOpenError(CannotRead(path));
+    if (got > 0) take(std::string_view(piece).substr(0, got));
+    if (got < piece.size()) return;
+  }
+}
+
+// Splits the file into lines at CR, LF or CR LF, a CR LF also when a piece ends
+// between the two.
+std::vector<std::string> ReadLines(std::ifstream& in, const std::string& path) {
   // One allocation for the whole list keeps the peak memory of a large file low.
   std::size_t breaks = 0;
-  for (const char c : bytes) breaks += (c == '\n' || c == '\r');
+  ForEachPiece(in, path, [&](std::string_view piece) {
+    for (const char c : piece) breaks += (c == '\n' || c == '\r');
+  });
+  std::vector<std::string> lines;
   lines.reserve(breaks + 1);
-  std::size_t start = 0;
-  const std::size_t size = bytes.size();
-  for (std::size_t i = 0; i < size; ++i) {
-    const char c = bytes[i];
-    if (c != '\r' && c != '\n') continue;
-    lines.push_back(Cp1251ToUtf8(std::string_view(bytes).substr(start, i - start)));
-    if (c == '\r' && i + 1 < size && bytes[i + 1] == '\n') ++i;
-    start = i + 1;
-  }
-  if (start < size) lines.push_back(Cp1251ToUtf8(std::string_view(bytes).substr(start)));
+  std::string partial;  // the bytes of a line not yet ended
+  bool afterCr = false;
+  ForEachPiece(in, path, [&](std::string_view piece) {
+    std::size_t start = 0;
+    if (afterCr && piece.front() == '\n') start = 1;
+    afterCr = false;
+    for (std::size_t i = start; i < piece.size(); ++i) {
+      const char c = piece[i];
+      if (c != '\r' && c != '\n') continue;
+      partial.append(piece.substr(start, i - start));
+      lines.push_back(Cp1251ToUtf8(partial));
+      partial.clear();
+      if (c == '\r') {
+        if (i + 1 == piece.size()) afterCr = true;
+        else if (piece[i + 1] == '\n') ++i;
+      }
+      start = i + 1;
+    }
+    partial.append(piece.substr(start));
+  });
+  if (!partial.empty()) lines.push_back(Cp1251ToUtf8(partial));
   return lines;
 }
 
@@ -73,14 +109,7 @@ void TStringList::LoadFromFile(const std::string& path) {
     throw EFOpenError("Не удаётся открыть файл \"" + path + "\"");
   std::ifstream in(path, std::ios::binary);
   if (!in) throw EFOpenError("Не удаётся открыть файл \"" + path + "\"");
-  in.seekg(0, std::ios::end);
-  const std::streamoff size = in.tellg();
-  in.seekg(0, std::ios::beg);
-  std::string bytes(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
-  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (size < 0 || in.gcount() != static_cast<std::streamsize>(bytes.size()))
-    throw EFOpenError("Не удаётся прочитать файл \"" + path + "\"");
-  Lines = SplitLines(bytes);
+  Lines = ReadLines(in, path);
 }
 
 void TStringList::SaveToFile(const std::string& path) const {
