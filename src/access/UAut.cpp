@@ -46,8 +46,10 @@ void TFAut::Button1Click(TObject*) {
                  mbOK | mbCancel, 0) == mrOk) {
     FMain->IsTeacher = false;
     Close();
+    return;
   }
-  // Otherwise the text stays in the field for another try.
+  // Otherwise the text stays in the field, and the focus in it, for another try.
+  LabeledEdit1->SetFocus();
 }
 
 void TFAut::Button2Click(TObject*) { Close(); }

@@ -29,8 +29,9 @@ void TFPassw::Button1Click(TObject*) {
   const std::string student = GetPassword(false);
   const std::string teacher = GetPassword(true);
   if (entered != student && entered != teacher) {
-    // The text stays in the field for another try.
+    // The text stays in the field, and the focus in it, for another try.
     MessageDlg("Неверный пароль", TMsgDlgType::mtError, mbOK, 0);
+    LabeledEdit1->SetFocus();
     return;
   }
   // When both roles have the same password, the entry is the teacher's.

@@ -24,6 +24,7 @@ TEST_F(PasswordWindows, AWrongPasswordKeepsTheStartUpWindowWithItsText) {
   EXPECT_FALSE(FMain->Visible);
   EXPECT_EQ(FPassw->LabeledEdit1->Text, "12345");
   EXPECT_EQ(FPassw->LabeledEdit1->PasswordChar, U'*');
+  EXPECT_EQ(FPassw->ActiveControl(), FPassw->LabeledEdit1) << "the focus is back in the field";
 }
 
 TEST_F(PasswordWindows, TheStudentsPasswordOpensTheMainWindowAsStudent) {
@@ -87,6 +88,7 @@ TEST_F(PasswordWindows, AuthorisationWithAnyOtherEntryAnswersStudent) {
             "Пароль не верный, пользователь - студент");
   EXPECT_TRUE(FAut->Visible);
   EXPECT_EQ(FAut->LabeledEdit1->Text, "60718");
+  EXPECT_EQ(FAut->ActiveControl(), FAut->LabeledEdit1) << "the focus is back in the field";
 
   backend.AnswerNextBox(mrOk);
   FAut->Button1->Click();

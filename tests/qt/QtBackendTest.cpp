@@ -247,3 +247,26 @@ TEST(QtText, ModelFilterBecomesQtNameFilters) {
   EXPECT_EQ(ToQColor(clRed), QColor(255, 0, 0));
   EXPECT_EQ(ToQColor(0x00804020), QColor(0x20, 0x40, 0x80));
 }
+
+TEST_F(QtControls, FocusGoesWhereTheModelAsksEachTimeItAsks) {
+  TForm* form = NewForm(300, 100);
+  auto* first = new TEdit(form);
+  first->SetParent(form);
+  first->SetBounds(10, 10, 100, 21);
+  auto* second = new TEdit(form);
+  second->SetParent(form);
+  second->SetBounds(10, 40, 100, 21);
+  form->Show();
+  QWidget* window = Screen().WindowOf(*form);
+  window->activateWindow();
+  ProcessEvents();
+  second->SetFocus();
+  Screen().Sync();
+  EXPECT_TRUE(Screen().WidgetOf(*second)->hasFocus());
+  Screen().WidgetOf(*first)->setFocus();  // the user moves on
+  second->SetFocus();                      // and the program asks again
+  Screen().Sync();
+  EXPECT_TRUE(Screen().WidgetOf(*second)->hasFocus());
+  delete second;
+  EXPECT_EQ(form->ActiveControl(), nullptr);
+}

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/gui/Application.h"
+#include "platform/gui/Form.h"
 
 namespace {
 std::uint64_t NextComponentId = 1;
@@ -28,7 +29,15 @@ TControl::TControl(TComponent* owner) : TComponent(owner) {}
 TControl::~TControl() { SetParent(nullptr); }
 
 TWinControl::~TWinControl() {
+  for (TWinControl* window = Parent(); window; window = window->Parent())
+    if (auto* form = dynamic_cast<TForm*>(window)) form->ForgetFocus(this);
   for (TControl* child : FControls) child->FParent = nullptr;
+}
+
+void TWinControl::SetFocus() {
+  TWinControl* window = this;
+  while (window->Parent()) window = window->Parent();
+  if (auto* form = dynamic_cast<TForm*>(window)) form->FocusOn(this);
 }
 
 void TControl::SetParent(TWinControl* parent) {

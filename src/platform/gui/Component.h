@@ -84,6 +84,8 @@ public:
   using TControl::TControl;
   ~TWinControl() override;
   const std::vector<TControl*>& Controls() const { return FControls; }
+  // Puts the keyboard focus into this control of its window.
+  void SetFocus();
 
 private:
   friend class TControl;

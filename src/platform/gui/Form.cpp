@@ -20,6 +20,15 @@ void TForm::Show() {
 
 void TForm::Hide() { Visible = false; }
 
+void TForm::FocusOn(TWinControl* control) {
+  FActiveControl = control;
+  ++FFocusRequests;
+}
+
+void TForm::ForgetFocus(const TWinControl* control) {
+  if (FActiveControl == control) FActiveControl = nullptr;
+}
+
 int TForm::ShowModal() {
   ModalResult = mrNone;
   FModal = true;

@@ -26,6 +26,14 @@ public:
 
   bool Modal() const { return FModal; }
 
+  // The control that last asked for the keyboard focus, and how many times any
+  // control of the window has asked: each request is shown, also a repeated one.
+  TWinControl* ActiveControl() const { return FActiveControl; }
+  unsigned FocusRequests() const { return FFocusRequests; }
+  void FocusOn(TWinControl* control);
+  // A control being freed gives the focus up.
+  void ForgetFocus(const TWinControl* control);
+
   // Shows the window without blocking; the show handler runs first. An
   // exception in it is shown and the window is shown all the same.
   void Show();
@@ -43,6 +51,8 @@ public:
 
 private:
   bool FModal = false;
+  TWinControl* FActiveControl = nullptr;
+  unsigned FFocusRequests = 0;
 };
 
 // Creates a control of the window, named and placed in its client area.

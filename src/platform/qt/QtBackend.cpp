@@ -149,6 +149,7 @@ void QtBackend::SyncForm(TForm& form) {
   peer.Sync(form, nullptr);
   SyncChildren(form, peer.Container());
   peer.SyncVisible(form);
+  peer.SyncFocus(form, form.ActiveControl() ? WidgetOf(*form.ActiveControl()) : nullptr);
 }
 
 void QtBackend::SyncChildren(const TWinControl& parent, QWidget* container) {

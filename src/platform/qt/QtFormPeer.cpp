@@ -83,3 +83,9 @@ bool QtFormPeer::Filter(QObject* watched, QEvent* event) {
   }
   return QtPeer::Filter(watched, event);
 }
+
+void QtFormPeer::SyncFocus(const TForm& form, QWidget* widget) {
+  if (form.FocusRequests() == FFocusRequestsShown) return;
+  FFocusRequestsShown = form.FocusRequests();
+  if (widget && widget->isVisible()) widget->setFocus(Qt::OtherFocusReason);
+}

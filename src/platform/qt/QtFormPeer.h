@@ -18,6 +18,9 @@ public:
   void SyncVisible(const TForm& form);
   bool Filter(QObject* watched, QEvent* event) override;
   const QtMenuPeer& Menus() const { return FMenus; }
+  // Moves the keyboard focus where the window's model last asked for it, once per
+  // request; `widget` shows the control that asked.
+  void SyncFocus(const TForm& form, QWidget* widget);
 
 protected:
   void SyncContent(TControl&) override {}
@@ -30,4 +33,5 @@ private:
   QMenuBar* FMenuBar;
   QtMenuPeer FMenus;
   bool FPlaced = false;
+  unsigned FFocusRequestsShown = 0;
 };
