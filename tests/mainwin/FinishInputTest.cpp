@@ -180,23 +180,9 @@ TEST_F(FinishInput, WidthsLowBitsAndDirectionsFollowTheGrid) {
   EXPECT_TRUE(Pins[4].IsOutput);
 }
 
-TEST_F(FinishInput, ARangeFromLowToHighIsRefusedNamingThePin) {
-  std::vector<RoledPin> pins = ObligatoryProject();
-  pins[3].Name = "y[0..7]";
-  ReadPins(pins);
-  Finish();
-  ASSERT_EQ(backend.Boxes.size(), 1u);
-  EXPECT_EQ(backend.Boxes[0].Type, TMsgDlgType::mtError);
-  EXPECT_EQ(backend.Boxes[0].Text,
-            "Вывод y[0..7]: диапазон шины записан от младшего бита к старшему. Запишите его как y[7..0].");
-  EXPECT_EQ(Pins[0].BaseName, "") << "nothing is placed";
-  EXPECT_EQ(Pins[0].Column, 0);
-  EXPECT_FALSE(FMain->InputFinished);
-  EXPECT_TRUE(FMain->Button1->Enabled);
-}
-
-TEST_F(FinishInput, OutsizedBusesAreRefusedNamingThePin) {
+TEST_F(FinishInput, RefusedBusRangesNameThePinAndPlaceNothing) {
   const std::pair<const char*, const char*> refused[] = {
+      {"y[0..7]", "диапазон шины записан от младшего бита к старшему. Запишите его как y[7..0]."},
       {"y[2147483647..2147483640]", "номера битов шины выходят за допустимые пределы."},
       {"y[-2147483647..-2147483648]", "номера битов шины выходят за допустимые пределы."},
       {"y[1024..0]", "шина шире 1024 бит."},
@@ -212,8 +198,11 @@ TEST_F(FinishInput, OutsizedBusesAreRefusedNamingThePin) {
     ASSERT_EQ(backend.Boxes.size(), 1u);
     EXPECT_EQ(backend.Boxes[0].Type, TMsgDlgType::mtError);
     EXPECT_EQ(backend.Boxes[0].Text, "Вывод " + std::string(name) + ": " + reason);
-    EXPECT_EQ(Pins[3].BitWidth, 0) << "nothing is placed";
+    EXPECT_EQ(Pins[0].BaseName, "") << "nothing is placed";
+    EXPECT_EQ(Pins[0].Column, 0);
+    EXPECT_EQ(Pins[3].BitWidth, 0);
     EXPECT_FALSE(FMain->InputFinished);
+    EXPECT_TRUE(FMain->Button1->Enabled);
   }
   std::vector<RoledPin> pins = ObligatoryProject();
   pins[3].Name = "y[1023..0]";

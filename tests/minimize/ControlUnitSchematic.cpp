@@ -51,3 +51,8 @@ std::string FileBytes(const LineVector& lines) {
   for (const auto& line : lines) bytes += line + "\r\n";
   return bytes;
 }
+
+std::string Record(const Elements& element) {
+  return element.GateType + " " + std::to_string(element.InputCount) + " at " + std::to_string(element.PosX) + "," +
+         std::to_string(element.PosY) + " width " + std::to_string(element.Width);
+}

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "minimize/SchemeElements.h"
 #include "platform/text/StringList.h"
 
 using LineVector = std::vector<std::string>;
@@ -18,3 +19,8 @@ LineVector Schematic(const std::vector<LineVector>& blocks);
 TStringList ToLineList(const LineVector& lines);
 // The file's bytes: every line followed by CR LF.
 std::string FileBytes(const LineVector& lines);
+
+// A record of the table of elements as one text: "AND 2 at 368,152 width 64".
+std::string Record(const Elements& element);
+// What a record no gate has written reads as.
+inline const std::string EmptyRecord = " 0 at 0,0 width 0";

@@ -59,13 +59,8 @@ TEST_F(MinimizeWindow, OpeningRecordsTheGatesWithoutAMessage) {
   EXPECT_EQ(backend.DialogsRun[0].first, "Файлы схемы|*.bdf");
   EXPECT_EQ(backend.DialogsRun[0].second, 1);
   EXPECT_TRUE(backend.Boxes.empty());
-  EXPECT_EQ(SchemeElements[0].GateType, "AND");
-  EXPECT_EQ(SchemeElements[0].InputCount, 2);
-  EXPECT_EQ(SchemeElements[0].PosX, 368);
-  EXPECT_EQ(SchemeElements[0].PosY, 152);
-  EXPECT_EQ(SchemeElements[0].Width, 64);
-  EXPECT_EQ(SchemeElements[1].GateType, "OR");
-  EXPECT_EQ(SchemeElements[1].InputCount, 1);
+  EXPECT_EQ(Record(SchemeElements[0]), "AND 2 at 368,152 width 64");
+  EXPECT_EQ(Record(SchemeElements[1]), "OR 1 at 1,2 width 2");
   EXPECT_EQ(FMinimize->SchemeLines->Count(), 22 + 3 * 13);
   EXPECT_TRUE(GridShowsOnlyItsHeader());
 }
@@ -101,9 +96,8 @@ TEST_F(MinimizeWindow, ConversionErrorIsShownAndEarlierRecordsStay) {
   ASSERT_EQ(backend.Boxes.size(), 1u);
   EXPECT_EQ(backend.Boxes[0].Type, TMsgDlgType::mtError);
   EXPECT_EQ(backend.Boxes[0].Text, ExceptionDisplayText("\"2X\" не является целым числом"));
-  EXPECT_EQ(SchemeElements[0].GateType, "AND");
-  EXPECT_EQ(SchemeElements[0].Width, 15);
-  EXPECT_EQ(SchemeElements[1].GateType, "");
+  EXPECT_EQ(Record(SchemeElements[0]), "AND 2 at 5,6 width 15");
+  EXPECT_EQ(Record(SchemeElements[1]), EmptyRecord);
   EXPECT_TRUE(FMinimize->Visible);
   EXPECT_TRUE(GridShowsOnlyItsHeader());
 }
@@ -111,10 +105,9 @@ TEST_F(MinimizeWindow, ConversionErrorIsShownAndEarlierRecordsStay) {
 TEST_F(MinimizeWindow, LaterOpeningKeepsRecordsItDoesNotWrite) {
   Open(Schematic({SymbolBlock("AND2"), SymbolBlock("OR2"), SymbolBlock("NOR4")}), "first.bdf");
   Open(Schematic({SymbolBlock("XOR", "1 1 2 2")}), "second.bdf");
-  EXPECT_EQ(SchemeElements[0].GateType, "OR");
-  EXPECT_EQ(SchemeElements[0].PosX, 1);
-  EXPECT_EQ(SchemeElements[1].InputCount, 2);
-  EXPECT_EQ(SchemeElements[2].InputCount, 4);
+  EXPECT_EQ(Record(SchemeElements[0]), "OR 1 at 1,1 width 1");
+  EXPECT_EQ(Record(SchemeElements[1]), "OR 2 at 368,152 width 64");
+  EXPECT_EQ(Record(SchemeElements[2]), "OR 4 at 368,152 width 64");
   EXPECT_TRUE(GridShowsOnlyItsHeader());
 }
 
@@ -130,8 +123,5 @@ TEST_F(MinimizeWindow, ExitHidesTheWindowAndItComesBackWithItsTable) {
 TEST_F(MinimizeWindow, EveryRunStartsWithAnEmptyTable) {
   Open(Schematic({SymbolBlock("AND2")}));
   StartRun(backend, (folder / "opbench").string());
-  EXPECT_EQ(SchemeElements[0].GateType, "");
-  EXPECT_EQ(SchemeElements[0].InputCount, 0);
-  EXPECT_EQ(SchemeElements[0].PosX, 0);
-  EXPECT_EQ(SchemeElements[0].Width, 0);
+  EXPECT_EQ(Record(SchemeElements[0]), EmptyRecord);
 }

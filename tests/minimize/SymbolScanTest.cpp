@@ -90,32 +90,18 @@ TEST(NameLine, NameWithoutClosingQuoteLeavesTheInputCountOpen) {
 
 TEST_F(GateSymbolScan, FirstGateFillsRecordZero) {
   Scan(Schematic({SymbolBlock("AND2", "368 152 432 200")}));
-  EXPECT_EQ(table[0].GateType, "AND");
-  EXPECT_EQ(table[0].InputCount, 2);
-  EXPECT_EQ(table[0].PosX, 368);
-  EXPECT_EQ(table[0].PosY, 152);
-  EXPECT_EQ(table[0].Width, 64);
-  EXPECT_EQ(table[1].GateType, "");
+  EXPECT_EQ(Record(table[0]), "AND 2 at 368,152 width 64");
+  EXPECT_EQ(Record(table[1]), EmptyRecord);
 }
 
 TEST_F(GateSymbolScan, GatesFillConsecutiveRecordsAndOtherSymbolsTakeNone) {
   Scan(Schematic({SymbolBlock("DFF", "1 1 9 9"), SymbolBlock("AND2", "10 20 40 50"),
                   SymbolBlock("and2", "2 2 8 8"), SymbolBlock("NOR3", "100 200 164 248"),
                   SymbolBlock("DFF", "3 3 7 7"), SymbolBlock("XOR", "7 8 30 40")}));
-  EXPECT_EQ(table[0].GateType, "AND");
-  EXPECT_EQ(table[0].InputCount, 2);
-  EXPECT_EQ(table[0].PosX, 10);
-  EXPECT_EQ(table[0].Width, 30);
-  EXPECT_EQ(table[1].GateType, "OR");
-  EXPECT_EQ(table[1].InputCount, 3);
-  EXPECT_EQ(table[1].PosX, 100);
-  EXPECT_EQ(table[1].PosY, 200);
-  EXPECT_EQ(table[1].Width, 64);
-  EXPECT_EQ(table[2].GateType, "OR");
-  EXPECT_EQ(table[2].InputCount, 1);
-  EXPECT_EQ(table[2].PosY, 8);
-  EXPECT_EQ(table[3].GateType, "");
-  EXPECT_EQ(table[3].PosX, 0);
+  EXPECT_EQ(Record(table[0]), "AND 2 at 10,20 width 30");
+  EXPECT_EQ(Record(table[1]), "OR 3 at 100,200 width 64");
+  EXPECT_EQ(Record(table[2]), "OR 1 at 7,8 width 23");
+  EXPECT_EQ(Record(table[3]), EmptyRecord);
 }
 
 TEST_F(GateSymbolScan, HeaderAndShortFilesChangeNothing) {
@@ -124,8 +110,7 @@ TEST_F(GateSymbolScan, HeaderAndShortFilesChangeNothing) {
   shorter.resize(10);
   Scan(shorter);
   Scan({});
-  EXPECT_EQ(table[0].GateType, "");
-  EXPECT_EQ(table[0].PosX, 0);
+  EXPECT_EQ(Record(table[0]), EmptyRecord);
 }
 
 TEST_F(GateSymbolScan, OnlyAnExactSymbolLineOpensABlock) {
@@ -141,11 +126,9 @@ TEST_F(GateSymbolScan, ConversionErrorStopsTheScanAndKeepsWhatWasWritten) {
   const LineVector lines =
       Schematic({SymbolBlock("OR2", "1 2 5 6"), SymbolBlock("AND2X", "10 20 30 40"), SymbolBlock("NAND4")});
   EXPECT_THROW(Scan(lines), EConvertError);
-  EXPECT_EQ(table[0].GateType, "OR");
-  EXPECT_EQ(table[0].PosX, 1);
-  EXPECT_EQ(table[1].GateType, "");
-  EXPECT_EQ(table[1].PosX, 0);
-  EXPECT_EQ(table[2].GateType, "");
+  EXPECT_EQ(Record(table[0]), "OR 2 at 1,2 width 4");
+  EXPECT_EQ(Record(table[1]), EmptyRecord);
+  EXPECT_EQ(Record(table[2]), EmptyRecord);
 }
 
 TEST_F(GateSymbolScan, BadRectNumberStopsTheScan) {
