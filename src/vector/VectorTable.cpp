@@ -77,15 +77,18 @@ std::string WithDecimalPoint(std::string row) {
   return row;
 }
 
+// The first column after the separator "= ": the inputs (clock, operand bus and
+// the reset if the project has one) stand before it, the rest after it.
+int FirstColumnAfterSeparator() { return HasReset ? 4 : 3; }
+
 // The values of the pins column by column, each followed by a blank, with "= "
-// between the inputs (clock, operand bus and the reset if there is one) and the rest.
+// between the inputs and the rest.
 std::string RowValues() {
-  const int separatorColumn = HasReset ? 4 : 3;
   std::string values;
   for (int column = 1; column <= PinCount(); ++column)
     for (int k = 0; k < PinCount(); ++k) {
       if (Pins[k].Column != column) continue;
-      if (column == separatorColumn) values += "= ";
+      if (column == FirstColumnAfterSeparator()) values += "= ";
       values += Pins[k].Value + " ";
     }
   return values;
@@ -100,22 +103,13 @@ std::string ResetReleaseRow(const std::string& firstRow, long double releaseInst
   return WithDecimalPoint(row);
 }
 
-// The row after the last cycle: one "X" per pin, the separator after the second,
-// or after the third when a pin is named as the reset.
+// The row after the last cycle: one "X" per pin, with "= " where the pattern rows
+// have it, so that as many stand before it as the INPUTS line names.
 std::string FinalRow(long double endInstant) {
   std::string values;
-  int resets = 0;
-  for (int k = 0; k < PinCount(); ++k) {
-    if (k == 2) values += "= ";
+  for (int column = 1; column <= PinCount(); ++column) {
+    if (column == FirstColumnAfterSeparator()) values += "= ";
     values += "X ";
-    if (Pins[k].BaseName == "RESET" || Pins[k].BaseName == "reset") ++resets;
-  }
-  if (resets > 0) {
-    const std::size_t separator = values.find("= ");
-    std::string extra;
-    for (int i = 0; i < resets; ++i) extra += "X ";
-    if (separator != std::string::npos) values.insert(separator, extra);
-    values.erase(values.size() - 2);
   }
   return VectorTimeText(endInstant) + values;
 }

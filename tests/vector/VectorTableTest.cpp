@@ -61,7 +61,7 @@ TEST_F(VectorTable, CycleStartIsWrittenForTheFirstFourCyclesOnly) {
   }
 }
 
-TEST_F(VectorTable, ResetFoundByRoleInRowsButByNameInTheFinalRow) {
+TEST_F(VectorTable, AResetNamedOtherwiseIsFoundByItsRoleInEveryRow) {
   std::vector<PINStruct> pins = ExamplePins();
   pins[2].BaseName = "RST";
   UsePins(pins);
@@ -70,7 +70,37 @@ TEST_F(VectorTable, ResetFoundByRoleInRowsButByNameInTheFinalRow) {
                                               "5> 0 0100000000000000  0 = XX XXX XXXXXXXX X X ",
                                               "10> 1 0100000000000000 0 = XX XXX XXXXXXXX X X ",
                                               "60> 0 0100000000000000 0 = XX XXX XXXXXXXX X X ",
-                                              "100> X X = X X X X X X "}));
+                                              "100> X X X = X X X X X "}));
+}
+
+// The simulator reads the final row against the INPUTS and OUTPUTS lines: as many
+// "X" before "= " as inputs are named, as many after it as outputs.
+TEST_F(VectorTable, TheFinalRowHasOneXPerNamedSignalOnEachSideOfTheSeparator) {
+  const auto names = [](const std::string& line) {
+    return static_cast<int>(std::count(line.begin(), line.end(), ' '));
+  };
+  const auto xs = [](const std::string& text) { return static_cast<int>(std::count(text.begin(), text.end(), 'X')); };
+  // The reset pin renamed, or, in the project without a reset, the ПРС flag named "reset".
+  const struct {
+    const char* name;
+    bool withReset;
+    int inputs;
+  } cases[] = {{"RST", true, 3}, {"RESET_N", true, 3}, {"RESET", true, 3}, {"reset", false, 2}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<PINStruct> pins = c.withReset ? ExamplePins() : WithoutReset();
+    (c.withReset ? pins[2] : pins.back()).BaseName = c.name;
+    ResetPinTable();
+    UsePins(pins);
+    const std::string inputs = LineStarting("INPUTS");
+    const std::string outputs = LineStarting("OUTPUTS");
+    const std::string final = Rows().back();
+    const std::size_t separator = final.find("= ");
+    ASSERT_NE(separator, std::string::npos);
+    EXPECT_EQ(names(inputs), c.inputs);
+    EXPECT_EQ(xs(final.substr(0, separator)), names(inputs));
+    EXPECT_EQ(xs(final.substr(separator)), names(outputs));
+  }
 }
 
 TEST_F(VectorTable, ResetNamedAnywhereInTheTableGivesThreeXBeforeTheSeparator) {
