@@ -65,12 +65,15 @@ std::string Characters(const std::string& text, const std::vector<std::size_t>& 
 }
 
 // Whether line `index` is the row of the wanted instant; when it is, its values
-// go into the pins.
-bool VisitLine(const RowSearch& search, int index, float target) {
+// go into the pins. The first line without a time that one search meets is
+// reported; the closing ";" and whatever follows it are one end of the table, not
+// one end per line.
+bool VisitLine(const RowSearch& search, int index, float target, bool& endReported) {
   const std::string& line = search.Lines[index];
   const std::size_t timeEnd = line.find('>');
   if (timeEnd == std::string::npos) {
-    if (search.OnLineWithoutTime) search.OnLineWithoutTime();
+    if (!endReported && search.OnLineWithoutTime) search.OnLineWithoutTime();
+    endReported = true;
     return false;
   }
   if (RowTime(line, timeEnd, search.TimeUnit) != target) return false;
@@ -104,8 +107,9 @@ void SplitRow(const std::string& row, std::size_t valuesStart, const ProjectPins
 bool SeekRowForward(const RowSearch& search, int cycle, int& currentLine) {
   const float target = CycleRiseTime(cycle, search.Period);
   const int count = search.Lines.Count();
+  bool endReported = false;
   for (int index = std::max(currentLine, 0); index < count; ++index) {
-    if (VisitLine(search, index, target)) {
+    if (VisitLine(search, index, target, endReported)) {
       currentLine = index;
       return true;
     }
@@ -115,8 +119,9 @@ bool SeekRowForward(const RowSearch& search, int cycle, int& currentLine) {
 
 bool SeekRowBackward(const RowSearch& search, int cycle, int patternLine, int& currentLine) {
   const float target = CycleRiseTime(cycle, search.Period);
+  bool endReported = false;
   for (int index = std::min(currentLine, search.Lines.Count() - 1); index > patternLine && index >= 0; --index) {
-    if (VisitLine(search, index, target)) {
+    if (VisitLine(search, index, target, endReported)) {
       currentLine = index;
       return true;
     }

@@ -43,7 +43,7 @@ struct RowSearch {
   const ProjectPins& Pins;
   float Period;
   std::string TimeUnit;
-  // Called for every line visited that holds no row (no ">").
+  // Called at the first line visited that holds no row (no ">"), once a search.
   std::function<void()> OnLineWithoutTime;
 };
 

@@ -61,8 +61,9 @@ extern TEditPos SavedEditPos[FieldTableSize][FieldTableSize];
 // The row search on the accepted result table (ResultLines of the main window).
 int FindPatternLine();
 // Look for the row of cycle `cycle` from CurrentLine onward, or back to the line
-// after PatternLine; a row found sets every pin's Value and CurrentLine. Each line
-// visited without a row brings "Просмотр завершен". Returns whether a row was found.
+// after PatternLine; a row found sets every pin's Value and CurrentLine. A search
+// that meets a line without a row brings "Просмотр завершен" once. Returns whether
+// a row was found.
 bool SeekCycleForward(const int& cycle);
 bool SeekCycleBackward(const int& cycle);
 

@@ -59,6 +59,50 @@ TEST_F(ResultStepping, PastTheLastRowTheValuesStayAndTheEndOfTheTableIsReported)
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Просмотр завершен"});
 }
 
+// Lines without a row between and after the rows, as a table saved with comments
+// or padding brings them: each search reports the end of the rows once, however
+// many of those lines it passes.
+TEST_F(ResultStepping, EachPressReportsTheEndOfTheRowsAtMostOnce) {
+  PrepareProject(PlainProject());
+  const std::vector<std::string> rows = CycleRows({Cycle(), Cycle(), Cycle(Ones)});
+  std::vector<std::string> lines = TableHead(project);
+  lines.emplace_back("PATTERN");
+  lines.insert(lines.end(), rows.begin(), rows.begin() + 4);
+  lines.insert(lines.end(), 10'000, "");
+  lines.insert(lines.end(), rows.begin() + 4, rows.end());
+  lines.emplace_back(";");
+  lines.insert(lines.end(), 10'000, "");
+  SaveResultTable(lines);
+  OpenResult();
+  ViewStepwise([this] {
+    Forward();
+    EXPECT_TRUE(BoxTexts().empty());
+    Forward();  // cycle 2 lies beyond the blank lines
+    EXPECT_EQ(Result(), Ones);
+    Back();
+    Forward();
+    Forward();  // past the last row
+    Forward();
+    EXPECT_EQ(CurrentCycle, 4);
+    EXPECT_EQ(Result(), Ones);
+  });
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>(5, "Просмотр завершен"));
+}
+
+TEST_F(ResultStepping, ATableWithoutAPatternLineReportsItsHeaderOnce) {
+  PrepareProject(PlainProject());
+  std::vector<std::string> lines = TableHead(project);
+  for (const std::string& row : CycleRows({Cycle(Half), Cycle(Ones)})) lines.push_back(row);
+  SaveResultTable(lines);
+  OpenResult();
+  ViewStepwise([this] {
+    EXPECT_EQ(Result(), Half);
+    Forward();
+    EXPECT_EQ(Result(), Ones);
+  });
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Просмотр завершен"});
+}
+
 TEST_F(ResultStepping, TheOverflowFlagStopsTheSteppingUntilAStepBack) {
   Open({Cycle(), Cycle(), Cycle(Zero, "0", "1"), Cycle()});
   ViewStepwise([] {

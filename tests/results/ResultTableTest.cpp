@@ -158,7 +158,7 @@ TEST_F(ResultTableSearch, BackwardTakesTheLastRowOfTheCycleAtOrBeforeTheCurrentL
   EXPECT_EQ(project.Value(5), Result('A'));
 }
 
-TEST_F(ResultTableSearch, NoRowForTheCycleChangesNothingAndReportsEveryLineWithoutTime) {
+TEST_F(ResultTableSearch, NoRowForTheCycleChangesNothingAndReportsTheLineWithoutTime) {
   int current = 1;
   ASSERT_TRUE(SeekRowForward(Search(), 2, current));
   EXPECT_FALSE(SeekRowForward(Search(), 3, current));
