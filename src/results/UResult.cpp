@@ -1,7 +1,10 @@
 #include "results/UResult.h"
 
+#include <optional>
+
 #include "mainwin/UMain.h"
 #include "resources/StepArrows.h"
+#include "results/CyclesAhead.h"
 #include "results/ProjectPins.h"
 #include "results/ResultTable.h"
 #include "results/UResultConv.h"
@@ -38,12 +41,16 @@ const TStringList& ResultTable() {
   return FMain->ResultLines ? *FMain->ResultLines : noTable;
 }
 
-RowSearch CurrentRowSearch(const ProjectPins& pins) {
-  return {ResultTable(), pins, FMain->Period, FMain->TimeUnit,
-          [] { MessageDlg("Просмотр завершен", TMsgDlgType::mtInformation, mbOK, 0); }};
-}
-
 void Inform(const std::string& text) { MessageDlg(text, TMsgDlgType::mtInformation, mbOK, 0); }
+
+void ReportEndOfRows() { Inform("Просмотр завершен"); }
+
+// A search on the accepted table; one that reports the end of the rows tells the
+// user when it meets a line without a row.
+RowSearch CurrentRowSearch(const ProjectPins& pins, bool reportEndOfRows = true) {
+  return {ResultTable(), pins, FMain->Period, FMain->TimeUnit,
+          reportEndOfRows ? std::function<void()>(ReportEndOfRows) : nullptr};
+}
 
 // A flag is raised when the value of its pin, as the last row left it, is "1".
 bool FlagRaised(int column) {
@@ -146,37 +153,63 @@ void TFResult::StepForward() {
   }
 }
 
-// Cycle after cycle until a flag is raised. The run also ends when the table
-// holds no row for the next cycle: the values would never change again.
+// Cycle after cycle until a flag is raised. A cycle without a row keeps the values
+// of the last row found, and they are tested like any others; the run goes on
+// until no row after the current one belongs to a later cycle, and then says once
+// that the viewing is over. Only that end is reported: a cycle without a row in
+// the middle of the table brings no notice.
 void TFResult::RunToFirstFlag() {
   const TSignalColumns& flags = *GetSignalColumns();
+  const ProjectPins pins = CurrentProjectPins();
+  const RowSearch search = CurrentRowSearch(pins, false);
+  std::optional<CyclesAhead> ahead;  // read at the first cycle without a row
   for (;;) {
     if (FlagRaised(flags.EndOfOperationColumn) && FlagRaised(flags.PrsColumn) &&
         FlagRaised(flags.DivByZeroColumn))
       return;
+    bool rowFound = true;
     if (!AnyFlagSeen()) {
       ++CurrentCycle;
-      if (!SeekCycleForward(CurrentCycle)) return;
+      // Once the rows ahead are known, a cycle that has none is not searched for.
+      rowFound = (!ahead || ahead->NextAfter(CurrentCycle - 1, CurrentLine) == CurrentCycle) &&
+                 SeekRowForward(search, CurrentCycle, CurrentLine);
     }
-    if (FlagRaised(flags.PrsColumn)) {
-      OverflowSeen = true;
-      Close();
-      Inform("Обнаружен признак ПРС");
-      return;
-    }
-    if (FlagRaised(flags.DivByZeroColumn)) {
-      DivByZeroSeen = true;
-      Close();
-      Inform("Деление на ноль");
-      return;
-    }
-    if (FlagRaised(flags.EndOfOperationColumn)) {
-      ResultObtained = true;
-      ShowResultReport();
-      return;
-    }
+    if (EndsRunOnRaisedFlag()) return;
     if (AnyFlagSeen()) return;  // stopped on a row that no longer raises its flag
+    if (rowFound) continue;
+    // The search that failed has just read every line to the end, so reading their
+    // rows once more raises nothing new; it happens once a run.
+    if (!ahead) ahead.emplace(search, CurrentLine);
+    const std::optional<int> next = ahead->NextAfter(CurrentCycle, CurrentLine);
+    if (!next) {
+      ReportEndOfRows();
+      return;
+    }
+    // The cycles before it hold no row either: they would test the same values again.
+    CurrentCycle = *next - 1;
   }
+}
+
+bool TFResult::EndsRunOnRaisedFlag() {
+  const TSignalColumns& flags = *GetSignalColumns();
+  if (FlagRaised(flags.PrsColumn)) {
+    OverflowSeen = true;
+    Close();
+    Inform("Обнаружен признак ПРС");
+    return true;
+  }
+  if (FlagRaised(flags.DivByZeroColumn)) {
+    DivByZeroSeen = true;
+    Close();
+    Inform("Деление на ноль");
+    return true;
+  }
+  if (FlagRaised(flags.EndOfOperationColumn)) {
+    ResultObtained = true;
+    ShowResultReport();
+    return true;
+  }
+  return false;
 }
 
 void TFResult::BitBtn1Click(TObject*) {

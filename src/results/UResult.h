@@ -36,6 +36,8 @@ public:
 private:
   void StepForward();
   void RunToFirstFlag();
+  // The flag tests of the automatic run: whether a raised flag ends it.
+  bool EndsRunOnRaisedFlag();
 };
 
 extern TFResult* FResult;

@@ -242,6 +242,57 @@ TEST_F(AutomaticRun, WithoutAnyFlagTheRunEndsWithTheTable) {
   EXPECT_EQ(CurrentCycle, 3);
 }
 
+// The rows of these cycles with the rise rows of some of them left out.
+std::vector<std::string> RowsWithoutRises(const std::vector<Cycle>& cycles, const std::vector<int>& missing) {
+  std::vector<std::string> rows = CycleRows(cycles);
+  for (auto cycle = missing.rbegin(); cycle != missing.rend(); ++cycle)
+    rows.erase(rows.begin() + 2 * *cycle);
+  return rows;
+}
+
+TEST_F(AutomaticRun, GoesOnPastACycleWithoutARowAsTheStepsDo) {
+  PrepareProject(PlainProject());
+  SaveResultRows(RowsWithoutRises({Cycle(), Cycle(), Cycle(Zero, "0", "1"), Cycle()}, {1}));
+  OpenResult();
+  ViewStepwise([] {
+    Forward();
+    Forward();
+  });
+  EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"Просмотр завершен", "Обнаружен признак ПРС"}));
+  backend.Boxes.clear();
+
+  ViewAutomatically();
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Обнаружен признак ПРС"});
+  EXPECT_EQ(CurrentCycle, 2);
+  EXPECT_FALSE(FResult->Visible);
+}
+
+TEST_F(AutomaticRun, TestsTheHeldValuesOfACycleWithoutARow) {
+  PrepareProject(PlainProject());
+  SaveResultRows(RowsWithoutRises({Cycle(Zero, "0", "1"), Cycle(), Cycle()}, {1}));
+  OpenResult();
+  ViewAutomatically();
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Обнаружен признак ПРС"});
+  EXPECT_EQ(CurrentCycle, 1);
+}
+
+TEST_F(AutomaticRun, WithoutAnyFlagEndsOnceWhereTheRowsEnd) {
+  PrepareProject(PlainProject());
+  std::vector<std::string> rows =
+      RowsWithoutRises({Cycle(), Cycle(), Cycle(), Cycle(), Cycle(), Cycle(Ones), Cycle()}, {1, 3, 4, 6});
+  rows.emplace_back(";");
+  rows.insert(rows.end(), 10'000, "");
+  SaveResultRows(rows);
+  OpenResult();
+  ViewAutomatically();
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Просмотр завершен"});
+  // As the steps leave it: one cycle past the last row, with that row's values.
+  EXPECT_EQ(CurrentCycle, 6);
+  EXPECT_EQ(Result(), Ones);
+  EXPECT_TRUE(FResult->Visible);
+  EXPECT_EQ(FResult->Tag, 1);
+}
+
 TEST_F(AutomaticRun, ChangingTheOperandsAfterTheReportClosesTheWindow) {
   Open({Cycle(), Cycle(Ones, "1")});
   std::vector<std::string> report;
