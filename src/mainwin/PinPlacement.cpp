@@ -19,7 +19,10 @@ std::string Between(const std::string& text, std::size_t after, std::size_t befo
 void SetWidth(PINStruct& pin, const std::string& name) {
   const std::optional<TBusRange> range = BusRangeOf(name);
   if (!range) {
-    pin.BitWidth = 1;  // a single-bit pin keeps its LowBit and Value as they are
+    // Bit 0 also where a refused attempt left a bus in this entry, whose low bit
+    // would otherwise label the pin in the result window.
+    pin.BitWidth = 1;
+    pin.LowBit = 0;
     return;
   }
   pin.BitWidth = range->Hi - range->Lo + 1;

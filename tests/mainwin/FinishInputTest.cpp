@@ -1,6 +1,8 @@
 // "Завершить ввод": the pin grid becomes the pin table, or the user is told why not.
 #include "mainwin/PinGridRun.h"
 #include "mainwin/ProgramStart.h"
+#include "results/ProjectPins.h"
+#include "results/ValueFields.h"
 
 namespace {
 
@@ -256,6 +258,28 @@ TEST_F(FinishInput, EntriesAboveTheLastPinAreClearedOnEveryAttempt) {
   Finish();
   EXPECT_TRUE(FMain->InputFinished);
   expectCleared();
+}
+
+TEST_F(FinishInput, AOneBitPinWhereARefusedAttemptPlacedABusGetsBitZero) {
+  std::vector<RoledPin> refused = ObligatoryProject();
+  refused[2].Name = "p[26..25]";
+  refused[6].Role = prPmr;  // no ПРС: refused
+  ReadPins(refused);
+  Finish();
+  ExpectRefusedWithRolesMessage();
+  ASSERT_EQ(Pins[2].LowBit, 25);
+
+  std::vector<RoledPin> pins = ObligatoryProject();
+  pins[2].Name = "p";
+  ReadPins(pins);
+  Finish();
+  ASSERT_TRUE(FMain->InputFinished);
+  EXPECT_EQ(Pins[2].BitWidth, 1);
+  EXPECT_EQ(Pins[2].LowBit, 0);
+  BuildValueFields(FResult, CurrentProjectPins());
+  ASSERT_NE(ValueEdits[2][0], nullptr);
+  EXPECT_EQ(ValueEdits[2][0]->EditLabel.Caption, "P0");
+  RemoveValueFields();
 }
 
 TEST_F(FinishInput, ABusBoundThatIsNoIntegerReachesTheExceptionDisplay) {
