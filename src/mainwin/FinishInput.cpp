@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "mainwin/CountText.h"
 #include "mainwin/PinPlacement.h"
 #include "mainwin/PinRole.h"
 #include "mainwin/UMain.h"
@@ -70,8 +71,8 @@ void TFMain::N17Click(TObject*) {
     return;
   }
   if (rows.size() > static_cast<std::size_t>(MaxPins)) {
-    ShowError("В проекте " + IntToStr(static_cast<std::int64_t>(rows.size())) +
-              " выводов, а допускается не более " + IntToStr(MaxPins) + ".");
+    ShowError("В проекте " + CountText(rows.size(), "вывод", "вывода", "выводов") +
+              ", а допускается не более " + IntToStr(MaxPins) + ".");
     return;
   }
   // The vector table writer scans the whole table: nothing of an earlier attempt

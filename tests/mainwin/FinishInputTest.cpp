@@ -1,4 +1,5 @@
 // "Завершить ввод": the pin grid becomes the pin table, or the user is told why not.
+#include "mainwin/CountText.h"
 #include "mainwin/PinGridRun.h"
 #include "mainwin/ProgramStart.h"
 #include "results/ProjectPins.h"
@@ -226,6 +227,28 @@ TEST_F(FinishInput, MoreThan29PinsAreRefusedStatingTheLimit) {
   EXPECT_EQ(backend.Boxes[0].Text, "В проекте 30 выводов, а допускается не более 29.");
   for (const PINStruct& pin : Pins) EXPECT_TRUE(pin.BaseName.empty() && pin.Column == 0);
   EXPECT_FALSE(FMain->InputFinished);
+}
+
+TEST_F(FinishInput, TooManyPinsAreCountedInTheFormRussianTakesAfterTheNumber) {
+  const std::pair<int, const char*> counts[] = {{30, "30 выводов"}, {31, "31 вывод"},  {32, "32 вывода"},
+                                                {35, "35 выводов"}, {41, "41 вывод"}, {111, "111 выводов"}};
+  for (const auto& [count, words] : counts) {
+    SCOPED_TRACE(count);
+    std::vector<RoledPin> pins;
+    for (int k = 0; k < count; ++k) pins.push_back({"out" + std::to_string(k), prMemoryOutput, false});
+    ReadPins(pins);
+    backend.Boxes.clear();
+    Finish();
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"В проекте " + std::string(words) + ", а допускается не более 29."});
+  }
+}
+
+TEST(CountText, TheNounFollowsTheLastTwoDigits) {
+  const std::pair<std::size_t, const char*> counts[] = {
+      {0, "0 выводов"},   {1, "1 вывод"},     {2, "2 вывода"},    {4, "4 вывода"},     {5, "5 выводов"},
+      {11, "11 выводов"}, {12, "12 выводов"}, {14, "14 выводов"}, {21, "21 вывод"},    {22, "22 вывода"},
+      {101, "101 вывод"}, {112, "112 выводов"}, {114, "114 выводов"}, {1000, "1000 выводов"}};
+  for (const auto& [count, words] : counts) EXPECT_EQ(CountText(count, "вывод", "вывода", "выводов"), words);
 }
 
 TEST_F(FinishInput, EntriesAboveTheLastPinAreClearedOnEveryAttempt) {
