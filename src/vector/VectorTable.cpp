@@ -11,21 +11,22 @@
 
 namespace {
 
-// The simulator vendor's notice that heads every vector file, as a comment.
-const std::array<const char*, 13> VendorNotice = {
-    "Copyright (C) Altera Corporation. All rights reserved.",
-    "The Quartus II design software, its simulator and the vector",
-    "file format that this file is written in are the property of",
-    "Altera Corporation and are used under the terms of its",
-    "License Agreement.",
-    "This file may be used only to simulate designs made with the",
-    "Quartus II software and only in accordance with that agreement.",
-    "Altera gives no warranty for the simulation results and is not",
-    "liable for any damage that comes from their use.",
-    "The names of signals, groups and time units below are those of",
-    "the project under test; the file holds no other information.",
-    "Further information on the vector file format is given in the",
-    "Quartus II Help.",
+// What the file is, as a comment at its head. Plain ASCII, as the rest of the
+// table, so that every reader of the format takes it.
+const std::array<const char*, 13> FileNotice = {
+    "Input vector table of the operational unit under test,",
+    "written by Opbench from the project's pin table and the",
+    "settings accepted in it: the clock period, the operands",
+    "X and Y, the time unit and the number of clock cycles.",
+    "Each row after the PATTERN line gives the time of an instant",
+    "and the value of every signal at that instant; the outputs",
+    "are left as X for the simulator to fill in.",
+    "Simulate the project with this table and save the",
+    "simulator's Vector Table Output over this file, under the",
+    "same name, with the group radix suffix. Opbench then opens",
+    "the saved file as the result of the simulation and checks",
+    "that its group lines are the ones written here. Writing the",
+    "vector table again in Opbench replaces this file.",
 };
 
 // Number of pins in the table: entries 0 .. PinCount()-1, columns 1 .. PinCount().
@@ -33,7 +34,7 @@ int PinCount() { return std::min(PinRowCount - 1, PinTableSize); }
 
 void AddHeader(TStringList& lines) {
   lines.Add("%");
-  for (const char* line : VendorNotice) lines.Add(line);
+  for (const char* line : FileNotice) lines.Add(line);
   lines.Add("%");
   lines.Add("");
 }

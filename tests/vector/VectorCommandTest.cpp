@@ -1,6 +1,8 @@
 // "Входной вектор": the table is written beside the schematic, the user is told how
 // to simulate, and step 4 opens.
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 #include "platform/text/Utf8.h"
 #include "vector/VectorRun.h"
@@ -136,6 +138,29 @@ TEST_F(VectorCommand, ResetReleaseAtPeriodThirtyIsWrittenWithDecimalPoint) {
                                       "3> 1 0100000000000000 0 = XX XXX XXXXXXXX X X ",
                                       "18> 0 0100000000000000 0 = XX XXX XXXXXXXX X X ",
                                       "30> X X X = X X X X X ", ";"}));
+}
+
+TEST_F(VectorCommand, TheNoticeSaysWhatTheFileIsAndASimulatorsOwnHeaderIsAccepted) {
+  PrepareExample();
+  FMain->N7->Click();
+  const std::vector<std::string> lines = LinesOf(*FMain->VectorLines);
+  ASSERT_EQ(lines[14], "%");
+  std::string notice;
+  for (int i = 1; i <= 13; ++i) notice += lines[static_cast<std::size_t>(i)] + "\n";
+  EXPECT_TRUE(std::all_of(notice.begin(), notice.end(), [](char c) { return c > 0 && c != '%'; }));
+  EXPECT_NE(notice.find("Input vector table"), std::string::npos);
+  EXPECT_NE(notice.find("written by Opbench"), std::string::npos);
+  EXPECT_NE(notice.find("Vector Table Output over this file"), std::string::npos);
+  for (const char* word : {"Altera", "Intel", "Copyright", "rights", "License", "warranty"})
+    EXPECT_EQ(notice.find(word), std::string::npos) << word;
+
+  // The simulator heads its output with a notice of its own; the result is
+  // accepted by its group lines all the same.
+  std::vector<std::string> result = lines;
+  for (int i = 1; i <= 13; ++i) result[static_cast<std::size_t>(i)] = "simulator notice " + std::to_string(i);
+  std::ofstream(TablePath(), std::ios::binary) << WithCrLf(result);
+  FMain->N12->Click();
+  EXPECT_TRUE(FMain->Image4->Visible);
 }
 
 TEST_F(VectorCommand, InstructionBoxTellsHowToSimulateAndSave) {
