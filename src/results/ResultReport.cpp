@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "mainwin/UMain.h"
+#include "platform/text/Conversions.h"
+#include "platform/text/Exceptions.h"
 #include "platform/text/FloatFormat.h"
 #include "results/ProjectPins.h"
 #include "results/UResult.h"
@@ -27,9 +29,16 @@ std::string OperandValueText(const std::string& code) {
   return "Значение: " + FloatToStrF(DecodeAsShown(code), ffFixed, 23, 18);
 }
 
+// The value of the output data pin, which is decoded as an operand code. A pin
+// narrower than a code can never hold one, and the user is told so rather than
+// which character is missing.
 std::string OutputDataValue() {
   const PINStruct* pin = CurrentProjectPins().PinOfColumn(GetSignalColumns()->OutputDataColumn);
-  return pin ? pin->Value : std::string();
+  if (!pin) return {};
+  if (pin->BitWidth < OperandCodeLength)
+    throw ERangeError("У вывода выходных данных " + pin->BaseName + " меньше " + IntToStr(OperandCodeLength) +
+                      " бит, поэтому его значение нельзя расшифровать как код операнда.");
+  return pin->Value;
 }
 
 }  // namespace

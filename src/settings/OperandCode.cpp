@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int CodeLength = 16;
+constexpr int CodeLength = OperandCodeLength;
 constexpr int SignPosition = 1;
 constexpr int FirstExponentPosition = 2;
 constexpr int FixedFieldStart = 2;

@@ -7,6 +7,9 @@
 
 using OperandCode = std::string;
 
+// The number of characters of a code.
+constexpr int OperandCodeLength = 16;
+
 // What decoding says of an operand besides its value.
 constexpr int OperandValid = 0;
 constexpr int OperandNegativeZero = 1;   // sign '1' with a zero magnitude

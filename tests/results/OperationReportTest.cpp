@@ -74,6 +74,8 @@ TEST_F(OperationReport, AResultTooNarrowToDecodeShowsTheErrorAndLeavesNoHalfRepo
   ASSERT_EQ(backend.Boxes.size(), 2u);
   EXPECT_EQ(backend.Boxes[0].Text, "Результат получен");
   EXPECT_EQ(backend.Boxes[1].Type, TMsgDlgType::mtError);
+  EXPECT_EQ(backend.Boxes[1].Text,
+            "У вывода выходных данных Q меньше 16 бит, поэтому его значение нельзя расшифровать как код операнда.");
   EXPECT_EQ(FResConv->Memo1->Lines.Count(), 0);
   EXPECT_TRUE(backend.ScriptUsedUp());
 }
