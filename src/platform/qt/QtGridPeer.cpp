@@ -28,9 +28,13 @@ QtGridPeer::QtGridPeer(QtPeerContext& context, std::uint64_t id)
   FTable->setWordWrap(false);
   FTable->setCornerButtonEnabled(false);
   FTable->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+  // The grid scrolls by whole rows, as a string grid does: its top row is never cut.
+  FTable->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
   SetWidget(FTable);
   Watch(FTable->viewport());
 }
+
+QFont QtGridPeer::ShownFont(const TFont& font) const { return ModelFont(font, true); }
 
 QWidget* QtGridPeer::MouseWidget() const { return FTable->viewport(); }
 

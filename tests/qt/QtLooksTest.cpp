@@ -1,0 +1,120 @@
+// How the real windows look: disabled controls, memos and message boxes.
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
+
+#include "mainwin/UMain.h"
+#include "qt/QtRun.h"
+#include "results/UFreslook.h"
+#include "results/UResultConv.h"
+#include "settings/SettingU.h"
+
+namespace {
+
+template <typename Widget>
+Widget* WidgetAs(const TComponent& control) {
+  return qobject_cast<Widget*>(Screen().WidgetOf(control));
+}
+
+QLabel* BoundLabel(const TLabeledEdit& edit) {
+  QWidget* container = Screen().WidgetOf(edit)->parentWidget();
+  for (QLabel* label : container->findChildren<QLabel*>())
+    if (label->text() == QString::fromStdString(edit.EditLabel.Caption)) return label;
+  return nullptr;
+}
+
+QColor DisabledText() { return QApplication::palette().color(QPalette::Disabled, QPalette::Text); }
+
+// Every line of a memo's text stands on one screen line.
+bool NoLineWraps(QPlainTextEdit* memo) {
+  QAbstractTextDocumentLayout* layout = memo->document()->documentLayout();
+  for (QTextBlock block = memo->document()->begin(); block.isValid(); block = block.next()) {
+    layout->blockBoundingRect(block);  // lays the block out
+    if (block.layout()->lineCount() != 1) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+using QtLooks = QtRun;
+
+TEST_F(QtLooks, DisabledControlsDrawQtsGreyAndEnabledOnesTheirFontColour) {
+  FMain->Show();
+  FMain->GateSchematicRead();
+  FMain->GateInputFinished();
+  Screen().Sync();
+  auto* finish = WidgetAs<QPushButton>(*FMain->Button1);
+  ASSERT_NE(finish, nullptr);
+  EXPECT_FALSE(finish->isEnabled());
+  EXPECT_EQ(finish->palette().color(QPalette::ButtonText),
+            QApplication::palette(finish).color(QPalette::Disabled, QPalette::ButtonText));
+  EXPECT_NE(finish->palette().color(QPalette::ButtonText),
+            WidgetAs<QPushButton>(*FMain->Button2)->palette().color(QPalette::ButtonText));
+
+  // A field the program makes red is red, field and label, until it is disabled.
+  FSetting->Show();
+  TLabeledEdit* field = FSetting->LabeledEdit1;
+  field->Font.Color = field->EditLabel.Font.Color = clRed;
+  Screen().Sync();
+  QLabel* label = BoundLabel(*field);
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(WidgetAs<QLineEdit>(*field)->palette().color(QPalette::Text), QColor(Qt::red));
+  EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::red));
+  field->Enabled = false;
+  Screen().Sync();
+  EXPECT_EQ(WidgetAs<QLineEdit>(*field)->palette().color(QPalette::Text), DisabledText());
+  EXPECT_EQ(label->palette().color(QPalette::WindowText),
+            QApplication::palette().color(QPalette::Disabled, QPalette::WindowText));
+
+  EXPECT_EQ(WidgetAs<QLineEdit>(*FSetting->LabeledEdit7)->palette().color(QPalette::Text), DisabledText())
+      << "the decimal value fields are disabled from the start";
+}
+
+TEST_F(QtLooks, TextViewMemoScrollsSidewaysAndKeepsWhatIsTypedUntilTheProgramRefillsIt) {
+  FResLook->Show();
+  FResLook->Memo1->Lines.Add("    10.0> 1 " + std::string(200, '0') + " = 1 0 ");
+  Screen().Sync();
+  ProcessEvents();
+  auto* memo = WidgetAs<QPlainTextEdit>(*FResLook->Memo1);
+  ASSERT_NE(memo, nullptr);
+  EXPECT_TRUE(NoLineWraps(memo));
+  EXPECT_GT(memo->horizontalScrollBar()->maximum(), 0);
+  EXPECT_FALSE(memo->isReadOnly());
+
+  memo->moveCursor(QTextCursor::End);
+  PressKey(memo, Qt::Key_A, "a");
+  ProcessEvents();
+  FResLook->Label1->Caption = "something else changes";
+  Screen().Sync();
+  EXPECT_TRUE(memo->toPlainText().endsWith("0 a"));
+  EXPECT_EQ(FResLook->Memo1->Lines.Count(), 2) << "nothing typed is kept";
+
+  FResLook->Button1->Click();
+  EXPECT_EQ(memo->toPlainText(), QString());
+}
+
+TEST_F(QtLooks, ReportShowsItsLinesWholeAndTheResultValueWithoutScrolling) {
+  const std::string rule(64, '-');
+  for (const std::string& line : std::vector<std::string>{"Операнд Х: 1111111111111111", "Значение: -0,999969482421875000", rule, "Операнд Y: 1000000000000001",
+        "Значение: -0,000030517578125000", rule, "Результат операции: 1111111111111111",
+        "Значение: -0,999969482421875", rule})
+    FResConv->Memo1->Lines.Add(line);
+  FResConv->Show();
+  Screen().Sync();
+  ProcessEvents();
+  auto* memo = WidgetAs<QPlainTextEdit>(*FResConv->Memo1);
+  ASSERT_NE(memo, nullptr);
+  EXPECT_EQ(memo->size(), QSize(257, 113));
+  EXPECT_TRUE(NoLineWraps(memo));
+  EXPECT_FALSE(memo->horizontalScrollBar()->isVisible());
+  EXPECT_EQ(memo->verticalScrollBar()->value(), 0);
+  QTextCursor resultValue(memo->document()->findBlockByNumber(7));
+  resultValue.movePosition(QTextCursor::EndOfBlock);
+  EXPECT_LT(memo->cursorRect(resultValue).bottom(), memo->viewport()->height());
+}
