@@ -1,12 +1,15 @@
 // How the real windows look: disabled controls, memos and message boxes.
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTimer>
 
 #include "mainwin/UMain.h"
 #include "qt/QtRun.h"
@@ -38,6 +41,27 @@ bool NoLineWraps(QPlainTextEdit* memo) {
     if (block.layout()->lineCount() != 1) return false;
   }
   return true;
+}
+
+struct ShownMessage {
+  QStringList Lines;
+  int LabelWidth = 0;
+  QFont Font;
+};
+
+// Shows a message box and reads its text as the box shows it, then closes it.
+ShownMessage ShowAndRead(const std::string& text) {
+  ShownMessage shown;
+  QTimer::singleShot(0, [&shown] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    auto* label = box->findChild<QLabel*>("qt_msgbox_label");
+    ASSERT_NE(label, nullptr);
+    shown = {label->text().split('\n'), label->width(), label->font()};
+    PressKey(box, Qt::Key_Return);
+  });
+  Screen().ShowMessageBox({TMsgDlgType::mtError, mbOK, "Opbench", text});
+  return shown;
 }
 
 }  // namespace
@@ -117,4 +141,32 @@ TEST_F(QtLooks, ReportShowsItsLinesWholeAndTheResultValueWithoutScrolling) {
   QTextCursor resultValue(memo->document()->findBlockByNumber(7));
   resultValue.movePosition(QTextCursor::EndOfBlock);
   EXPECT_LT(memo->cursorRect(resultValue).bottom(), memo->viewport()->height());
+}
+
+TEST_F(QtLooks, LongMessageLinesBreakAtBlanksWhileInstructionLinesStayWhole) {
+  const std::string sentence =
+      "Opbench — учебный стенд для проверки операционной части цифрового автомата, созданный для студентов, "
+      "изучающих проектирование автоматов.";
+  const ShownMessage about = ShowAndRead(sentence);
+  ASSERT_GT(about.Lines.size(), 1);
+  EXPECT_EQ(about.Lines.join(' ').toStdString(), sentence);
+  for (const QString& line : about.Lines) EXPECT_LE(QFontMetrics(about.Font).horizontalAdvance(line), about.LabelWidth);
+
+  const std::string path = "/" + std::string(300, 'a') + ".tbl";
+  const ShownMessage error = ShowAndRead("Не удаётся создать файл " + path);
+  ASSERT_GT(error.Lines.size(), 2) << "a word wider than the box is broken too";
+  for (const QString& line : error.Lines) EXPECT_LE(QFontMetrics(error.Font).horizontalAdvance(line), error.LabelWidth);
+
+  const ShownMessage instructions = ShowAndRead(
+      "3. При успешном завершении симуляции, если данные представлены \n"
+      "   не в двоичном коде, то перевести в двоичный можно следующим \n"
+      "\t Правой кнопкой мыши вызовите контекстное меню, выберите пункт \n"
+      "\t В появившемся окне в разделе Radix из списка выберите Binary ");
+  EXPECT_EQ(instructions.Lines,
+            (QStringList{"3. При успешном завершении симуляции, если данные представлены ",
+                         "   не в двоичном коде, то перевести в двоичный можно следующим ",
+                         "     Правой кнопкой мыши вызовите контекстное меню, выберите пункт ",
+                         "     В появившемся окне в разделе Radix из списка выберите Binary "}));
+  for (const QString& line : instructions.Lines)
+    EXPECT_LE(QFontMetrics(instructions.Font).horizontalAdvance(line), instructions.LabelWidth);
 }
