@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QTextBlock>
 #include <QTimer>
 
@@ -98,6 +99,26 @@ TEST_F(QtLooks, DisabledControlsDrawQtsGreyAndEnabledOnesTheirFontColour) {
 
   EXPECT_EQ(WidgetAs<QLineEdit>(*FSetting->LabeledEdit7)->palette().color(QPalette::Text), DisabledText())
       << "the decimal value fields are disabled from the start";
+}
+
+TEST_F(QtLooks, PinGridScrolledToItsEndShowsItsTopRowWhole) {
+  FMain->Show();
+  FMain->GateSchematicRead();
+  FMain->StringGrid1->SetRowCount(12);
+  for (int row = 1; row < 12; ++row) FMain->StringGrid1->Cells(0, row) = "P" + std::to_string(row);
+  Screen().Sync();
+  ProcessEvents();
+  auto* grid = WidgetAs<QTableWidget>(*FMain->StringGrid1);
+  ASSERT_NE(grid, nullptr);
+  QScrollBar* bar = grid->verticalScrollBar();
+  ASSERT_GT(bar->maximum(), 0);
+  for (const int value : {1, bar->maximum()}) {
+    bar->setValue(value);
+    ProcessEvents();
+    EXPECT_EQ(grid->rowViewportPosition(grid->rowAt(0)), 0) << "scrolled to " << value;
+  }
+  EXPECT_LE(grid->rowViewportPosition(10) + grid->rowHeight(10), grid->viewport()->height())
+      << "the last row is shown in full";
 }
 
 TEST_F(QtLooks, TextViewMemoScrollsSidewaysAndKeepsWhatIsTypedUntilTheProgramRefillsIt) {
