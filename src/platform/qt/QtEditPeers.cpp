@@ -99,6 +99,8 @@ bool QtEditPeer::Filter(QObject* watched, QEvent* event) {
   return QtPeer::Filter(watched, event);
 }
 
+QFont QtEditPeer::ShownFont(const TFont& font) const { return ModelFont(font, true); }
+
 void QtEditPeer::SyncContent(TControl& control) {
   auto& edit = static_cast<TCustomEdit&>(control);
   const QString text = ToQt(edit.Text);
@@ -195,6 +197,8 @@ void QtMemoPeer::SyncLines(const TStringList& lines) {
   FMemo->setPlainText(shown.join('\n'));
 }
 
+QFont QtComboBoxPeer::ShownFont(const TFont& font) const { return ModelFont(font, true); }
+
 QtComboBoxPeer::QtComboBoxPeer(QtPeerContext& context, std::uint64_t id)
     : QtPeer(context, id), FCombo(new WideListComboBox) {
   FCombo->setEditable(true);
@@ -223,11 +227,16 @@ void QtComboBoxPeer::SyncContent(TControl& control) {
     FCombo->clear();
     for (const std::string& item : FItems) FCombo->addItem(ToQt(item));
   }
-  if (FCombo->currentIndex() != combo.ItemIndex) FCombo->setCurrentIndex(combo.ItemIndex);
+  bool shownAnew = false;
+  if (FCombo->currentIndex() != combo.ItemIndex) {
+    FCombo->setCurrentIndex(combo.ItemIndex);
+    shownAnew = true;
+  }
   const QString text = ToQt(combo.Text);
   if (FCombo->currentText() != text) {
     FCombo->setEditText(text);
-    // Show a text longer than the field from its start, as the model wrote it.
-    FCombo->lineEdit()->setCursorPosition(0);
+    shownAnew = true;
   }
+  // Show a text longer than the field from its start, as the model wrote it.
+  if (shownAnew) FCombo->lineEdit()->setCursorPosition(0);
 }

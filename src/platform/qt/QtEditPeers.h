@@ -20,6 +20,8 @@ public:
 
 protected:
   void SyncContent(TControl& control) override;
+  // A field is as wide as the bits it holds: its whole code must fit it.
+  QFont ShownFont(const TFont& font) const override;
 
 private:
   QLineEdit* FEdit;
@@ -67,6 +69,8 @@ public:
 protected:
   void SyncContent(TControl& control) override;
   bool ClicksOnRelease() const override { return false; }
+  // A combo box stands in a narrow place: a pin's role must fit it.
+  QFont ShownFont(const TFont& font) const override;
 
 private:
   QComboBox* FCombo;
