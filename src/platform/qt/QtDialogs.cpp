@@ -34,15 +34,42 @@ int RunBox(Box* box, const std::function<void(Box&)>& accepted) {
   return result;
 }
 
+// The widest a line of a message stands in a box, in pixels: about half a screen.
+constexpr int WidestMessageLine = 500;
+
+// A line wider than the widest a box shows, broken at blanks into lines that fit;
+// a word wider than that on its own is broken where it reaches the edge.
+QStringList WrappedLine(QString line, const QFontMetrics& metrics) {
+  QStringList lines;
+  while (metrics.horizontalAdvance(line) > WidestMessageLine) {
+    qsizetype fit = 1;
+    while (fit < line.size() && metrics.horizontalAdvance(line.left(fit + 1)) <= WidestMessageLine) ++fit;
+    const qsizetype blank = line.lastIndexOf(' ', fit);
+    const qsizetype cut = blank > 0 ? blank : fit;
+    lines << line.left(cut);
+    line = line.mid(cut);
+    while (line.startsWith(' ')) line.remove(0, 1);
+  }
+  lines << line;
+  return lines;
+}
+
 // Qt wraps a message wider than about 500 pixels, which breaks the program's
-// instructions, laid out line by line, in the middle of their lines. A label as
-// wide as the longest line keeps every line whole.
-void KeepLinesWhole(QMessageBox& box) {
+// instructions, laid out line by line, in the middle of their lines, and it cuts a
+// line wider than the screen allows at the box's edge. The box shows the message
+// broken here instead, on a label as wide as its widest line, so Qt breaks none.
+void ShowMessageText(QMessageBox& box, const QString& text) {
   auto* label = box.findChild<QLabel*>("qt_msgbox_label");
-  if (!label) return;
+  if (!label) {
+    box.setText(text);
+    return;
+  }
   const QFontMetrics metrics(label->font());
+  QStringList lines;
+  for (const QString& line : text.split('\n')) lines << WrappedLine(line, metrics);
+  box.setText(lines.join('\n'));
   int widest = 0;
-  for (const QString& line : box.text().split('\n')) widest = std::max(widest, metrics.horizontalAdvance(line));
+  for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
   label->setMinimumWidth(widest + metrics.averageCharWidth());
 }
 
@@ -86,10 +113,10 @@ int AnswerOf(int pressed, TMsgDlgButtons offered) {
 }  // namespace
 
 int RunMessageBox(const MessageBoxRequest& request) {
-  auto* box = new QMessageBox(IconOf(request.Type), ToQt(request.Caption), WithTabsExpanded(request.Text),
-                              ButtonsOf(request.Buttons), ActiveWindow());
+  auto* box = new QMessageBox(IconOf(request.Type), ToQt(request.Caption), QString(), ButtonsOf(request.Buttons),
+                              ActiveWindow());
   box->setTextFormat(Qt::PlainText);
-  KeepLinesWhole(*box);
+  ShowMessageText(*box, WithTabsExpanded(request.Text));
   if (request.Buttons & mbCancel) box->setEscapeButton(QMessageBox::Cancel);
   else if (request.Buttons & mbNo) box->setEscapeButton(QMessageBox::No);
   return AnswerOf(RunBox<QMessageBox>(box, {}), request.Buttons);

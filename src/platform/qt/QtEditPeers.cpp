@@ -99,6 +99,8 @@ bool QtEditPeer::Filter(QObject* watched, QEvent* event) {
   return QtPeer::Filter(watched, event);
 }
 
+QFont QtEditPeer::ShownFont(const TFont& font) const { return ModelFont(font, true); }
+
 void QtEditPeer::SyncContent(TControl& control) {
   auto& edit = static_cast<TCustomEdit&>(control);
   const QString text = ToQt(edit.Text);
@@ -137,9 +139,7 @@ void QtLabeledEditPeer::Sync(TControl& control, QWidget* container) {
     FLabelFont = edit.EditLabel.Font;
     FLabelFontSet = true;
     FLabel->setFont(ModelFont(FLabelFont));
-    QPalette palette = FLabel->palette();
-    palette.setColor(QPalette::WindowText, ToQColor(FLabelFont.Color));
-    FLabel->setPalette(palette);
+    SetFontColour(*FLabel, FLabelFont.Color);
   }
   const QString caption = ToQt(edit.EditLabel.Caption);
   if (FLabel->text() != caption) FLabel->setText(caption);
@@ -151,36 +151,53 @@ void QtLabeledEditPeer::Sync(TControl& control, QWidget* container) {
 
 QtMemoPeer::QtMemoPeer(QtPeerContext& context, std::uint64_t id)
     : QtPeer(context, id), FMemo(new QPlainTextEdit) {
-  // The model offers no typing into a memo, so Qt must not edit it either.
-  FMemo->setReadOnly(true);
-  FMemo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   SetWidget(FMemo);
   Watch(FMemo->viewport());
 }
 
 QWidget* QtMemoPeer::MouseWidget() const { return FMemo->viewport(); }
 
+QFont QtMemoPeer::ShownFont(const TFont& font) const { return MemoFont(font); }
+
 void QtMemoPeer::SyncContent(TControl& control) {
   auto& memo = static_cast<TMemo&>(control);
-  const Qt::ScrollBarPolicy bars = memo.ScrollBars ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
-  if (FMemo->verticalScrollBarPolicy() != bars) {
-    FMemo->setVerticalScrollBarPolicy(bars);
-    FMemo->setHorizontalScrollBarPolicy(bars);
-    FMemo->setLineWrapMode(memo.ScrollBars ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+  SyncScrollBars(memo.ScrollBars);
+  if (FMemo->isReadOnly() != memo.ReadOnly) {
+    FMemo->setReadOnly(memo.ReadOnly);
+    if (memo.ReadOnly) FMemo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   }
-  const int count = memo.Lines.Count();
+  SyncLines(memo.Lines);
+}
+
+// A memo with scroll bars keeps every line whole and scrolls to its end; one
+// without them wraps its lines at its right edge.
+void QtMemoPeer::SyncScrollBars(bool scrollBars) {
+  const Qt::ScrollBarPolicy bars = scrollBars ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
+  const QPlainTextEdit::LineWrapMode wrap = scrollBars ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth;
+  if (FMemo->verticalScrollBarPolicy() == bars && FMemo->lineWrapMode() == wrap) return;
+  FMemo->setVerticalScrollBarPolicy(bars);
+  FMemo->setHorizontalScrollBarPolicy(bars);
+  FMemo->setLineWrapMode(wrap);
+}
+
+// Compared with the lines last shown, not with what the widget holds: what the
+// user typed stays until the program puts other lines into the memo.
+void QtMemoPeer::SyncLines(const TStringList& lines) {
+  const int count = lines.Count();
   bool same = count == static_cast<int>(FLines.size());
-  for (int i = 0; same && i < count; ++i) same = memo.Lines[i] == FLines[static_cast<std::size_t>(i)];
+  for (int i = 0; same && i < count; ++i) same = lines[i] == FLines[static_cast<std::size_t>(i)];
   if (same) return;
   FLines.assign(static_cast<std::size_t>(count), {});
-  QStringList lines;
-  lines.reserve(count);
+  QStringList shown;
+  shown.reserve(count);
   for (int i = 0; i < count; ++i) {
-    FLines[static_cast<std::size_t>(i)] = memo.Lines[i];
-    lines << ToQt(memo.Lines[i]);
+    FLines[static_cast<std::size_t>(i)] = lines[i];
+    shown << ToQt(lines[i]);
   }
-  FMemo->setPlainText(lines.join('\n'));
+  FMemo->setPlainText(shown.join('\n'));
 }
+
+QFont QtComboBoxPeer::ShownFont(const TFont& font) const { return ModelFont(font, true); }
 
 QtComboBoxPeer::QtComboBoxPeer(QtPeerContext& context, std::uint64_t id)
     : QtPeer(context, id), FCombo(new WideListComboBox) {
@@ -210,11 +227,16 @@ void QtComboBoxPeer::SyncContent(TControl& control) {
     FCombo->clear();
     for (const std::string& item : FItems) FCombo->addItem(ToQt(item));
   }
-  if (FCombo->currentIndex() != combo.ItemIndex) FCombo->setCurrentIndex(combo.ItemIndex);
+  bool shownAnew = false;
+  if (FCombo->currentIndex() != combo.ItemIndex) {
+    FCombo->setCurrentIndex(combo.ItemIndex);
+    shownAnew = true;
+  }
   const QString text = ToQt(combo.Text);
   if (FCombo->currentText() != text) {
     FCombo->setEditText(text);
-    // Show a text longer than the field from its start, as the model wrote it.
-    FCombo->lineEdit()->setCursorPosition(0);
+    shownAnew = true;
   }
+  // Show a text longer than the field from its start, as the model wrote it.
+  if (shownAnew) FCombo->lineEdit()->setCursorPosition(0);
 }

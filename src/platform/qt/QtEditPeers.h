@@ -1,7 +1,7 @@
 #pragma once
 // Peers of the text controls: one-line edits (labelled or not), memos and combo
-// boxes. Qt never edits their text itself: a typed key goes to the model's
-// TypeKey, and the next sync shows the text the model then holds.
+// boxes. Qt never edits the text of an edit or a combo box itself: a typed key goes
+// to the model's TypeKey, and the next sync shows the text the model then holds.
 #include <string>
 #include <vector>
 
@@ -11,6 +11,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class TStringList;
 
 class QtEditPeer : public QtPeer {
 public:
@@ -19,6 +20,8 @@ public:
 
 protected:
   void SyncContent(TControl& control) override;
+  // A field is as wide as the bits it holds: its whole code must fit it.
+  QFont ShownFont(const TFont& font) const override;
 
 private:
   QLineEdit* FEdit;
@@ -39,6 +42,8 @@ private:
   bool FLabelFontSet = false;
 };
 
+// A memo. Qt edits the text of a memo that is not read-only itself: what the user
+// types there stays in the widget, and the program's lines replace it.
 class QtMemoPeer : public QtPeer {
 public:
   QtMemoPeer(QtPeerContext& context, std::uint64_t id);
@@ -46,8 +51,12 @@ public:
 protected:
   void SyncContent(TControl& control) override;
   QWidget* MouseWidget() const override;
+  QFont ShownFont(const TFont& font) const override;
 
 private:
+  void SyncScrollBars(bool scrollBars);
+  void SyncLines(const TStringList& lines);
+
   QPlainTextEdit* FMemo;
   std::vector<std::string> FLines;
 };
@@ -60,6 +69,8 @@ public:
 protected:
   void SyncContent(TControl& control) override;
   bool ClicksOnRelease() const override { return false; }
+  // A combo box stands in a narrow place: a pin's role must fit it.
+  QFont ShownFont(const TFont& font) const override;
 
 private:
   QComboBox* FCombo;

@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <algorithm>
@@ -10,8 +11,39 @@
 #include "platform/gui/Controls.h"
 #include "platform/qt/QtText.h"
 
+namespace {
+
+// A table that scrolls by whole rows, as a string grid does: the row at its top is
+// never cut, also when it is scrolled to its end, where Qt would put the last row
+// at the bottom edge and cut the top one; the room below the last row stays empty.
+class WholeRowTable : public QTableWidget {
+public:
+  WholeRowTable() { setVerticalScrollMode(QAbstractItemView::ScrollPerItem); }
+
+protected:
+  void scrollContentsBy(int dx, int dy) override {
+    QTableWidget::scrollContentsBy(dx, dy);
+    KeepTopRowWhole();
+  }
+  void updateGeometries() override {
+    QTableWidget::updateGeometries();
+    KeepTopRowWhole();
+  }
+
+private:
+  void KeepTopRowWhole() {
+    QHeaderView* rows = verticalHeader();
+    const int top = verticalScrollBar()->value();
+    if (top < 0 || top >= rows->count() || rows->offset() == rows->sectionPosition(top)) return;
+    rows->setOffsetToSectionPosition(top);
+    viewport()->update();
+  }
+};
+
+}  // namespace
+
 QtGridPeer::QtGridPeer(QtPeerContext& context, std::uint64_t id)
-    : QtPeer(context, id), FTable(new QTableWidget) {
+    : QtPeer(context, id), FTable(new WholeRowTable) {
   FTable->verticalHeader()->hide();
   FTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   FTable->verticalHeader()->setMinimumSectionSize(1);
@@ -31,6 +63,8 @@ QtGridPeer::QtGridPeer(QtPeerContext& context, std::uint64_t id)
   SetWidget(FTable);
   Watch(FTable->viewport());
 }
+
+QFont QtGridPeer::ShownFont(const TFont& font) const { return ModelFont(font, true); }
 
 QWidget* QtGridPeer::MouseWidget() const { return FTable->viewport(); }
 

@@ -19,7 +19,7 @@ protected:
   void SyncContent(TControl& control) override;
   QWidget* MouseWidget() const override;
   // Grid columns are narrow: a pin's role must fit its cell.
-  bool CondensedText() const override { return true; }
+  QFont ShownFont(const TFont& font) const override;
 
 private:
   void SyncShape(const TStringGrid& grid);

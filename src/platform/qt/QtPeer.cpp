@@ -67,13 +67,19 @@ void QtPeer::SyncFont(const TFont& font) {
   if (FFontSet && SameFont(FFont, font)) return;
   FFont = font;
   FFontSet = true;
-  FWidget->setFont(ModelFont(font, CondensedText()));
-  QPalette palette = FWidget->palette();
-  const QColor color = ToQColor(font.Color);
-  palette.setColor(QPalette::WindowText, color);
-  palette.setColor(QPalette::Text, color);
-  palette.setColor(QPalette::ButtonText, color);
-  FWidget->setPalette(palette);
+  FWidget->setFont(ShownFont(font));
+  SetFontColour(*FWidget, font.Color);
+}
+
+QFont QtPeer::ShownFont(const TFont& font) const { return ModelFont(font); }
+
+void SetFontColour(QWidget& widget, TColor color) {
+  QPalette palette = widget.palette();
+  const QColor shown = ToQColor(color);
+  for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+      palette.setColor(group, role, shown);
+  widget.setPalette(palette);
 }
 
 bool QtPeer::Filter(QObject* watched, QEvent* event) {

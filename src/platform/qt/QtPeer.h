@@ -58,8 +58,8 @@ protected:
   virtual QRect PlaceOf(const TControl& control) const;
   // A plain click on release of the left button (labels, pictures, grids).
   virtual bool ClicksOnRelease() const { return true; }
-  // Whether the control's texts are drawn in a condensed face to fit narrow places.
-  virtual bool CondensedText() const { return false; }
+  // The Qt font that shows the control's model font.
+  virtual QFont ShownFont(const TFont& font) const;
   // The widget whose mouse events are reported, relative to Widget().
   virtual QWidget* MouseWidget() const { return FWidget; }
 
@@ -81,6 +81,10 @@ private:
   TFont FFont;
   bool FFontSet = false;
 };
+
+// Shows a font colour on a widget while it is enabled; a disabled widget keeps the
+// grey its style draws disabled text in, as every disabled control does.
+void SetFontColour(QWidget& widget, TColor color);
 
 // The id of the control whose peer watches this widget, 0 for none.
 std::uint64_t PeerIdOf(const QObject* object);

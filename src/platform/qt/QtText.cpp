@@ -1,5 +1,6 @@
 #include "platform/qt/QtText.h"
 
+#include <QFontMetrics>
 #include <QStringList>
 
 QString ToQt(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
@@ -11,6 +12,18 @@ QColor ToQColor(TColor color) {
                 static_cast<int>((color >> 16) & 0xFF));
 }
 
+namespace {
+
+// The characters' height in pixels, which the model writes negative; 0 asks for
+// the default.
+int CharacterPixels(const TFont& font) { return font.Height < 0 ? -font.Height : (font.Height > 0 ? font.Height : 11); }
+
+// The class library's sans-serif face sets its lines six fifths of the characters'
+// height apart: 13 pixels for characters 11 high.
+int LinePitchPixels(const TFont& font) { return CharacterPixels(font) * 6 / 5; }
+
+}  // namespace
+
 QFont ModelFont(const TFont& font, bool condensed) {
   // Narrow sans-serif faces first: the windows were laid out for a small bitmap
   // font, and their texts must fit the places given to them.
@@ -18,8 +31,25 @@ QFont ModelFont(const TFont& font, bool condensed) {
   if (condensed) result.setFamilies({"Nimbus Sans Narrow", "Liberation Sans Narrow", "DejaVu Sans Condensed"});
   else result.setFamilies({"MS Sans Serif", "Nimbus Sans", "Liberation Sans", "Arial", "DejaVu Sans"});
   result.setStyleHint(QFont::SansSerif);
-  result.setPixelSize(font.Height < 0 ? -font.Height : (font.Height > 0 ? font.Height : 11));
+  result.setPixelSize(CharacterPixels(font));
   result.setBold(font.Bold);
+  return result;
+}
+
+QFont MemoFont(const TFont& font) {
+  // A face with short ascenders and descenders keeps the characters' height at
+  // the class library's line pitch; where none is installed, smaller characters do.
+  QFont result;
+  result.setFamilies({"DejaVu Sans", "Nimbus Sans", "Liberation Sans", "Arial"});
+  result.setStyleHint(QFont::SansSerif);
+  result.setStretch(QFont::SemiCondensed);
+  result.setBold(font.Bold);
+  const int pitch = LinePitchPixels(font);
+  const int smallest = 8;
+  for (int pixels = CharacterPixels(font); pixels >= smallest; --pixels) {
+    result.setPixelSize(pixels);
+    if (QFontMetrics(result).height() <= pitch) break;
+  }
   return result;
 }
 

@@ -17,6 +17,10 @@ QColor ToQColor(TColor color);
 // The program's sans-serif font at the given model height (negative: pixels),
 // condensed for controls whose texts must fit narrow places.
 QFont ModelFont(const TFont& font, bool condensed = false);
+// The font of a memo's lines: a semi-condensed face, at the largest pixel height
+// whose lines stand no farther apart than those of the class library's font, so a
+// memo shows as many lines, and lines as long, as its window was laid out for.
+QFont MemoFont(const TFont& font);
 bool SameFont(const TFont& a, const TFont& b);
 
 // "Ctrl+O", "F5": the key sequence of a model short-cut text; empty text, none.

@@ -1,0 +1,193 @@
+// How the real windows look: disabled controls, memos and message boxes.
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTextBlock>
+#include <QTimer>
+
+#include "mainwin/UMain.h"
+#include "qt/QtRun.h"
+#include "results/UFreslook.h"
+#include "results/UResultConv.h"
+#include "settings/SettingU.h"
+
+namespace {
+
+template <typename Widget>
+Widget* WidgetAs(const TComponent& control) {
+  return qobject_cast<Widget*>(Screen().WidgetOf(control));
+}
+
+QLabel* BoundLabel(const TLabeledEdit& edit) {
+  QWidget* container = Screen().WidgetOf(edit)->parentWidget();
+  for (QLabel* label : container->findChildren<QLabel*>())
+    if (label->text() == QString::fromStdString(edit.EditLabel.Caption)) return label;
+  return nullptr;
+}
+
+QColor DisabledText() { return QApplication::palette().color(QPalette::Disabled, QPalette::Text); }
+
+// Every line of a memo's text stands on one screen line.
+bool NoLineWraps(QPlainTextEdit* memo) {
+  QAbstractTextDocumentLayout* layout = memo->document()->documentLayout();
+  for (QTextBlock block = memo->document()->begin(); block.isValid(); block = block.next()) {
+    layout->blockBoundingRect(block);  // lays the block out
+    if (block.layout()->lineCount() != 1) return false;
+  }
+  return true;
+}
+
+struct ShownMessage {
+  QStringList Lines;
+  int LabelWidth = 0;
+  QFont Font;
+};
+
+// Shows a message box and reads its text as the box shows it, then closes it.
+ShownMessage ShowAndRead(const std::string& text) {
+  ShownMessage shown;
+  QTimer::singleShot(0, [&shown] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    auto* label = box->findChild<QLabel*>("qt_msgbox_label");
+    ASSERT_NE(label, nullptr);
+    shown = {label->text().split('\n'), label->width(), label->font()};
+    PressKey(box, Qt::Key_Return);
+  });
+  Screen().ShowMessageBox({TMsgDlgType::mtError, mbOK, "Opbench", text});
+  return shown;
+}
+
+}  // namespace
+
+using QtLooks = QtRun;
+
+TEST_F(QtLooks, DisabledControlsDrawQtsGreyAndEnabledOnesTheirFontColour) {
+  FMain->Show();
+  FMain->GateSchematicRead();
+  FMain->GateInputFinished();
+  Screen().Sync();
+  auto* finish = WidgetAs<QPushButton>(*FMain->Button1);
+  ASSERT_NE(finish, nullptr);
+  EXPECT_FALSE(finish->isEnabled());
+  EXPECT_EQ(finish->palette().color(QPalette::ButtonText),
+            QApplication::palette(finish).color(QPalette::Disabled, QPalette::ButtonText));
+  EXPECT_NE(finish->palette().color(QPalette::ButtonText),
+            WidgetAs<QPushButton>(*FMain->Button2)->palette().color(QPalette::ButtonText));
+
+  // A field the program makes red is red, field and label, until it is disabled.
+  FSetting->Show();
+  TLabeledEdit* field = FSetting->LabeledEdit1;
+  field->Font.Color = field->EditLabel.Font.Color = clRed;
+  Screen().Sync();
+  QLabel* label = BoundLabel(*field);
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(WidgetAs<QLineEdit>(*field)->palette().color(QPalette::Text), QColor(Qt::red));
+  EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::red));
+  field->Enabled = false;
+  Screen().Sync();
+  EXPECT_EQ(WidgetAs<QLineEdit>(*field)->palette().color(QPalette::Text), DisabledText());
+  EXPECT_EQ(label->palette().color(QPalette::WindowText),
+            QApplication::palette().color(QPalette::Disabled, QPalette::WindowText));
+
+  EXPECT_EQ(WidgetAs<QLineEdit>(*FSetting->LabeledEdit7)->palette().color(QPalette::Text), DisabledText())
+      << "the decimal value fields are disabled from the start";
+}
+
+TEST_F(QtLooks, PinGridScrolledToItsEndShowsItsTopRowWhole) {
+  FMain->Show();
+  FMain->GateSchematicRead();
+  FMain->StringGrid1->SetRowCount(12);
+  for (int row = 1; row < 12; ++row) FMain->StringGrid1->Cells(0, row) = "P" + std::to_string(row);
+  Screen().Sync();
+  ProcessEvents();
+  auto* grid = WidgetAs<QTableWidget>(*FMain->StringGrid1);
+  ASSERT_NE(grid, nullptr);
+  QScrollBar* bar = grid->verticalScrollBar();
+  ASSERT_GT(bar->maximum(), 0);
+  for (const int value : {1, bar->maximum()}) {
+    bar->setValue(value);
+    ProcessEvents();
+    EXPECT_EQ(grid->rowViewportPosition(grid->rowAt(0)), 0) << "scrolled to " << value;
+  }
+  EXPECT_LE(grid->rowViewportPosition(10) + grid->rowHeight(10), grid->viewport()->height())
+      << "the last row is shown in full";
+}
+
+TEST_F(QtLooks, TextViewMemoScrollsSidewaysAndKeepsWhatIsTypedUntilTheProgramRefillsIt) {
+  FResLook->Show();
+  FResLook->Memo1->Lines.Add("    10.0> 1 " + std::string(200, '0') + " = 1 0 ");
+  Screen().Sync();
+  ProcessEvents();
+  auto* memo = WidgetAs<QPlainTextEdit>(*FResLook->Memo1);
+  ASSERT_NE(memo, nullptr);
+  EXPECT_TRUE(NoLineWraps(memo));
+  EXPECT_GT(memo->horizontalScrollBar()->maximum(), 0);
+  EXPECT_FALSE(memo->isReadOnly());
+
+  memo->moveCursor(QTextCursor::End);
+  PressKey(memo, Qt::Key_A, "a");
+  ProcessEvents();
+  FResLook->Label1->Caption = "something else changes";
+  Screen().Sync();
+  EXPECT_TRUE(memo->toPlainText().endsWith("0 a"));
+  EXPECT_EQ(FResLook->Memo1->Lines.Count(), 2) << "nothing typed is kept";
+
+  FResLook->Button1->Click();
+  EXPECT_EQ(memo->toPlainText(), QString());
+}
+
+TEST_F(QtLooks, ReportShowsItsLinesWholeAndTheResultValueWithoutScrolling) {
+  const std::string rule(64, '-');
+  for (const std::string& line : std::vector<std::string>{"Операнд Х: 1111111111111111", "Значение: -0,999969482421875000", rule, "Операнд Y: 1000000000000001",
+        "Значение: -0,000030517578125000", rule, "Результат операции: 1111111111111111",
+        "Значение: -0,999969482421875", rule})
+    FResConv->Memo1->Lines.Add(line);
+  FResConv->Show();
+  Screen().Sync();
+  ProcessEvents();
+  auto* memo = WidgetAs<QPlainTextEdit>(*FResConv->Memo1);
+  ASSERT_NE(memo, nullptr);
+  EXPECT_EQ(memo->size(), QSize(257, 113));
+  EXPECT_TRUE(NoLineWraps(memo));
+  EXPECT_FALSE(memo->horizontalScrollBar()->isVisible());
+  EXPECT_EQ(memo->verticalScrollBar()->value(), 0);
+  QTextCursor resultValue(memo->document()->findBlockByNumber(7));
+  resultValue.movePosition(QTextCursor::EndOfBlock);
+  EXPECT_LT(memo->cursorRect(resultValue).bottom(), memo->viewport()->height());
+}
+
+TEST_F(QtLooks, LongMessageLinesBreakAtBlanksWhileInstructionLinesStayWhole) {
+  const std::string sentence =
+      "Opbench — учебный стенд для проверки операционной части цифрового автомата, созданный для студентов, "
+      "изучающих проектирование автоматов.";
+  const ShownMessage about = ShowAndRead(sentence);
+  ASSERT_GT(about.Lines.size(), 1);
+  EXPECT_EQ(about.Lines.join(' ').toStdString(), sentence);
+  for (const QString& line : about.Lines) EXPECT_LE(QFontMetrics(about.Font).horizontalAdvance(line), about.LabelWidth);
+
+  const std::string path = "/" + std::string(300, 'a') + ".tbl";
+  const ShownMessage error = ShowAndRead("Не удаётся создать файл " + path);
+  ASSERT_GT(error.Lines.size(), 2) << "a word wider than the box is broken too";
+  for (const QString& line : error.Lines) EXPECT_LE(QFontMetrics(error.Font).horizontalAdvance(line), error.LabelWidth);
+
+  const ShownMessage instructions = ShowAndRead(
+      "3. При успешном завершении симуляции, если данные представлены \n"
+      "   не в двоичном коде, то перевести в двоичный можно следующим \n"
+      "\t Правой кнопкой мыши вызовите контекстное меню, выберите пункт \n"
+      "\t В появившемся окне в разделе Radix из списка выберите Binary ");
+  EXPECT_EQ(instructions.Lines,
+            (QStringList{"3. При успешном завершении симуляции, если данные представлены ",
+                         "   не в двоичном коде, то перевести в двоичный можно следующим ",
+                         "     Правой кнопкой мыши вызовите контекстное меню, выберите пункт ",
+                         "     В появившемся окне в разделе Radix из списка выберите Binary "}));
+  for (const QString& line : instructions.Lines)
+    EXPECT_LE(QFontMetrics(instructions.Font).horizontalAdvance(line), instructions.LabelWidth);
+}
