@@ -122,6 +122,22 @@ TEST_F(PasswordFile, AReadOnlyFileRefusesAChangeAndKeepsTheOldPassword) {
   EXPECT_EQ(GetPassword(false), "60718");
 }
 
+TEST_F(PasswordFile, AChangeKeepsTheFileReadableByItsOwnerAlone) {
+  fs::permissions(PasswordFilePath(), fs::perms::owner_read | fs::perms::owner_write);
+  ChangePassword("60718", "abc", "abc");
+  EXPECT_FALSE(FNewPass->Visible);
+  EXPECT_EQ(fs::status(PasswordFilePath()).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(GetPassword(false), "abc");
+}
+
+TEST_F(PasswordFile, AFolderInTheFilesPlaceIsToldInRussianAtStartUp) {
+  fs::remove(PasswordFilePath());
+  fs::create_directory(PasswordFilePath());
+  Restart();
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Не удаётся создать файл \"" + PasswordFilePath() +
+                                                 "\". На месте файла находится папка."});
+}
+
 TEST_F(PasswordFile, AFailedChangeIsNotWrittenByTheNextOne) {
   TStringList::BeforeReplaceForTesting = [](const std::string& path) {
     TStringList::BeforeReplaceForTesting = nullptr;

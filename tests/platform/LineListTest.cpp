@@ -1,37 +1,22 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "platform/text/CodePage1251.h"
 #include "platform/text/Exceptions.h"
 #include "platform/text/StringList.h"
+#include "platform/TempFolder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class LineList : public ::testing::Test {
+class LineList : public TempFolder {
 protected:
-  LineList() : folder(fs::temp_directory_path() / ("opbench-lines-" + std::to_string(::getpid()))) {
-    fs::create_directories(folder);
-  }
   ~LineList() override {
     TStringList::BeforeReplaceForTesting = nullptr;
-    std::error_code ec;
-    fs::remove_all(folder, ec);
+    TStringList::TemporaryNameForTesting = nullptr;
   }
-  std::string Write(const std::string& name, const std::string& bytes) {
-    const auto path = folder / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path.string();
-  }
-  static std::string Read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  }
-  fs::path folder;
 };
 
 std::vector<std::string> LinesOf(const TStringList& list) {
@@ -119,21 +104,35 @@ TEST_F(LineList, FailedSaveLeavesTheOldFileWhole) {
   };
   EXPECT_THROW(list.SaveToFile(path), EFCreateError);
   EXPECT_EQ(Read(path), "old\r\n");
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1)
-      << "no temporary file is left behind";
+  EXPECT_EQ(Names(), std::set<std::string>{"data.psw"}) << "no temporary file is left behind";
 }
 
-TEST_F(LineList, FullDiskLeavesTheOldFileWholeAndNothingBehind) {
-  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no device that is always full";
+TEST_F(LineList, WhatStandsUnderATemporaryNameIsNeverWrittenThroughOrLost) {
   const auto path = Write("vector.tbl", "old\r\n");
-  // The new content goes to a file beside the target; here that file is a disk
-  // with no space left.
-  fs::create_symlink("/dev/full", path + ".saving");
+  const auto outside = Write("outside.txt", "outside\r\n");
+  // The names a save tries first are taken by a link, a user's file and a folder.
+  fs::create_symlink(outside, folder / ".link.saving");
+  Write(".file.saving", "mine\r\n");
+  fs::create_directory(folder / ".folder.saving");
+  TStringList::TemporaryNameForTesting = [](int attempt) {
+    static const char* const names[] = {".link.saving", ".file.saving", ".folder.saving", ".free.saving"};
+    return std::string(names[std::min(attempt, 3)]);
+  };
   TStringList list;
   list.Add("new");
-  EXPECT_THROW(list.SaveToFile(path), EFCreateError);
-  EXPECT_EQ(Read(path), "old\r\n");
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+  list.SaveToFile(path);
+  EXPECT_EQ(Read(path), "new\r\n");
+  EXPECT_EQ(Read(outside), "outside\r\n");
+  EXPECT_EQ(Read(folder / ".file.saving"), "mine\r\n");
+  EXPECT_TRUE(fs::is_symlink(folder / ".link.saving"));
+  EXPECT_TRUE(fs::is_directory(folder / ".folder.saving"));
+  EXPECT_EQ(Names(), (std::set<std::string>{"vector.tbl", "outside.txt", ".link.saving", ".file.saving",
+                                            ".folder.saving"}));
+
+  // With names of its own choosing nothing is left beside the file either.
+  TStringList::TemporaryNameForTesting = nullptr;
+  list.SaveToFile(path);
+  EXPECT_EQ(Names().size(), 5u);
 }
 
 TEST_F(LineList, ReadOnlyFileIsNotReplaced) {

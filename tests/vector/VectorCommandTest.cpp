@@ -209,6 +209,16 @@ TEST_F(VectorCommand, TableReplacesAnEarlierFileOfTheSameName) {
   EXPECT_TRUE(ReadBytes(TablePath()).ends_with("500> X X X = X X X X X \r\n;\r\n"));
 }
 
+TEST_F(VectorCommand, ARewrittenTableKeepsItsPermissions) {
+  PrepareExample();
+  WriteFile("alu.tbl", "old table\r\n");
+  fs::permissions(TablePath(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  FMain->N7->Click();
+  EXPECT_TRUE(ReadBytes(TablePath()).ends_with("500> X X X = X X X X X \r\n;\r\n"));
+  EXPECT_EQ(fs::status(TablePath()).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
 TEST_F(VectorCommand, FileNameTakesThePlaceOfTheLastFourCharacters) {
   PrepareExample("ALU.BDF");
   FMain->N7->Click();
@@ -258,7 +268,8 @@ TEST_F(VectorCommand, FailedRewriteKeepsTheTableThatStepFourReads) {
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Ошибка записи."});
   EXPECT_EQ(backend.Boxes[0].Type, TMsgDlgType::mtError);
   EXPECT_FALSE(fs::exists(folder / "other.tbl"));
-  EXPECT_FALSE(fs::exists(folder / "other.tbl.saving"));
+  for (const auto& entry : fs::directory_iterator(folder))
+    EXPECT_FALSE(entry.path().string().ends_with(".saving")) << entry.path();
   EXPECT_EQ(ReadBytes(TablePath()), written);
   EXPECT_EQ(FMain->VectorFileName, TablePath().string());
   EXPECT_EQ(LinesOf(*FMain->VectorLines), writtenLines);

@@ -47,12 +47,25 @@ int CodePointToCp1251(char32_t cp) {
 }
 
 std::string Cp1251ToUtf8(std::string_view bytes) {
-  std::string text;
-  text.reserve(bytes.size() + bytes.size() / 2);
+  // Most lines are ASCII only: they are copied as they are, in one piece.
+  unsigned char high = 0;
+  for (const char c : bytes) high |= static_cast<unsigned char>(c);
+  if (high < 0x80) return std::string(bytes);
+
+  std::size_t size = bytes.size();
   for (const char c : bytes) {
     const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x80) text += c;
-    else utf8::Append(text, kHighHalf[byte - 0x80]);
+    if (byte >= 0x80) size += kHighHalf[byte - 0x80] < 0x800 ? 1 : 2;
+  }
+  std::string text;
+  text.reserve(size);
+  for (std::size_t pos = 0; pos < bytes.size();) {
+    std::size_t ascii = pos;
+    while (ascii < bytes.size() && static_cast<unsigned char>(bytes[ascii]) < 0x80) ++ascii;
+    text.append(bytes.substr(pos, ascii - pos));
+    if (ascii == bytes.size()) break;
+    utf8::Append(text, kHighHalf[static_cast<unsigned char>(bytes[ascii]) - 0x80]);
+    pos = ascii + 1;
   }
   return text;
 }

@@ -1,84 +1,112 @@
 #include "platform/text/StringList.h"
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include "platform/text/CodePage1251.h"
 #include "platform/text/Exceptions.h"
-
-namespace fs = std::filesystem;
+#include "platform/text/FileErrors.h"
 
 std::function<void(const std::string&)> TStringList::BeforeReplaceForTesting;
+std::function<std::string(int)> TStringList::TemporaryNameForTesting;
 
 namespace {
 
 // The file is read in pieces, so that a large file never stands in memory twice:
 // once as bytes and once as lines.
-constexpr std::size_t ReadPieceSize = 1 << 20;
+constexpr std::size_t ReadPieceSize = 256 * 1024;
 
-std::string CannotRead(const std::string& path) { return "Не удаётся прочитать файл \"" + path + "\""; }
-
-// Calls `take` with every piece of the file from its start; raises when reading fails.
-template <typename Take>
-void ForEachPiece(std::ifstream& in, const std::string& path, Take take) {
-  in.clear();
-  in.seekg(0, std::ios::beg);
-  std::string piece(ReadPieceSize, '\0');
-  for (;;) {
-    in.read(piece.data(), static_cast<std::streamsize>(piece.size()));
-    const auto got = static_cast<std::size_t>(in.gcount());
-    if (in.bad()) throw EFOpenError(CannotRead(path));
-    if (got > 0) take(std::string_view(piece).substr(0, got));
-    if (got < piece.size()) return;
-  }
+[[noreturn]] void CannotOpen(const std::string& path, const std::string& reason) {
+  throw EFOpenError("Не удаётся открыть файл \"" + path + "\". " + reason);
 }
 
-// Splits the file into lines at CR, LF or CR LF, a CR LF also when a piece ends
-// between the two.
-std::vector<std::string> ReadLines(std::ifstream& in, const std::string& path) {
-  // One allocation for the whole list keeps the peak memory of a large file low.
-  std::size_t breaks = 0;
-  ForEachPiece(in, path, [&](std::string_view piece) {
-    for (const char c : piece) breaks += (c == '\n' || c == '\r');
-  });
-  std::vector<std::string> lines;
-  lines.reserve(breaks + 1);
-  std::string partial;  // the bytes of a line not yet ended
-  bool afterCr = false;
-  ForEachPiece(in, path, [&](std::string_view piece) {
-    std::size_t start = 0;
-    if (afterCr && piece.front() == '\n') start = 1;
-    afterCr = false;
-    for (std::size_t i = start; i < piece.size(); ++i) {
-      const char c = piece[i];
-      if (c != '\r' && c != '\n') continue;
-      partial.append(piece.substr(start, i - start));
-      lines.push_back(Cp1251ToUtf8(partial));
-      partial.clear();
-      if (c == '\r') {
-        if (i + 1 == piece.size()) afterCr = true;
-        else if (piece[i + 1] == '\n') ++i;
-      }
-      start = i + 1;
+// An open file, closed however the reading ends.
+class TReadFile {
+public:
+  explicit TReadFile(const std::string& path) : FPath(path), FFd(open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+    if (FFd < 0) CannotOpen(path, FileErrorReason(errno, errno == ENOENT ? TFilePlace::File : TFilePlace::Folder));
+    struct stat status {};
+    if (fstat(FFd, &status) == 0 && S_ISDIR(status.st_mode)) {
+      close(FFd);
+      CannotOpen(path, FileErrorReason(EISDIR, TFilePlace::File));
     }
-    partial.append(piece.substr(start));
-  });
-  if (!partial.empty()) lines.push_back(Cp1251ToUtf8(partial));
-  return lines;
-}
+  }
+  ~TReadFile() { close(FFd); }
+  TReadFile(const TReadFile&) = delete;
+  TReadFile& operator=(const TReadFile&) = delete;
 
-std::string CannotCreate(const std::string& path, const std::string& reason) {
-  return "Не удаётся создать файл \"" + path + "\". " + reason;
-}
+  // Fills `piece` from where the last read ended; 0 at the file's end.
+  std::size_t Read(char* piece, std::size_t size) {
+    for (;;) {
+      const ssize_t got = read(FFd, piece, size);
+      if (got >= 0) return static_cast<std::size_t>(got);
+      if (errno != EINTR) CannotOpen(FPath, FileErrorReason(errno, TFilePlace::File));
+    }
+  }
 
-bool IsReadOnlyFile(const fs::path& path) {
-  std::error_code ec;
-  const auto status = fs::status(path, ec);
-  if (ec || !fs::exists(status)) return false;
-  return (status.permissions() & fs::perms::owner_write) == fs::perms::none;
-}
+private:
+  std::string FPath;
+  int FFd;
+};
+
+// Splits bytes into lines at CR, LF or CR LF, a CR LF also when a piece ends
+// between the two, and converts each line once.
+class TLineSplitter {
+public:
+  explicit TLineSplitter(std::deque<std::string>& lines) : FLines(lines) {}
+
+  void Take(std::string_view piece) {
+    std::size_t start = 0;
+    if (FAfterCr && !piece.empty() && piece.front() == '\n') start = 1;
+    FAfterCr = false;
+    for (std::size_t end = start; (end = FindBreak(piece, end)) < piece.size(); start = end) {
+      const std::string_view line = piece.substr(start, end - start);
+      if (FPartial.empty()) {
+        FLines.push_back(Cp1251ToUtf8(line));
+      } else {
+        FPartial.append(line);
+        FLines.push_back(Cp1251ToUtf8(FPartial));
+        FPartial.clear();
+      }
+      if (piece[end++] == '\r') {
+        if (end == piece.size()) FAfterCr = true;
+        else if (piece[end] == '\n') ++end;
+      }
+    }
+    FPartial.append(piece.substr(start));
+  }
+
+  void Finish() {
+    if (!FPartial.empty()) FLines.push_back(Cp1251ToUtf8(FPartial));
+  }
+
+private:
+  // The position of the first CR or LF at or after `from`, or the piece's size.
+  static std::size_t FindBreak(std::string_view piece, std::size_t from) {
+    const char* const begin = piece.data();
+    const char* const end = begin + piece.size();
+    const char* p = begin + from;
+    // Eight bytes at a time: a line's bytes hold no CR or LF almost everywhere.
+    constexpr std::uint64_t Ones = 0x0101010101010101ULL, Highs = 0x8080808080808080ULL;
+    for (; end - p >= 8; p += 8) {
+      std::uint64_t word;
+      std::memcpy(&word, p, 8);
+      const std::uint64_t cr = word ^ (Ones * '\r'), lf = word ^ (Ones * '\n');
+      if ((((cr - Ones) & ~cr) | ((lf - Ones) & ~lf)) & Highs) break;
+    }
+    for (; p < end; ++p)
+      if (*p == '\r' || *p == '\n') break;
+    return static_cast<std::size_t>(p - begin);
+  }
+
+  std::deque<std::string>& FLines;
+  std::string FPartial;  // the bytes of a line not yet ended
+  bool FAfterCr = false;
+};
 
 }  // namespace
 
@@ -104,12 +132,15 @@ std::string TStringList::Text() const {
 }
 
 void TStringList::LoadFromFile(const std::string& path) {
-  std::error_code ec;
-  if (path.empty() || fs::is_directory(path, ec))
-    throw EFOpenError("Не удаётся открыть файл \"" + path + "\"");
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw EFOpenError("Не удаётся открыть файл \"" + path + "\"");
-  Lines = ReadLines(in, path);
+  if (path.empty()) CannotOpen(path, "Имя файла не задано.");
+  TReadFile file(path);
+  std::deque<std::string> lines;
+  TLineSplitter splitter(lines);
+  std::string piece(ReadPieceSize, '\0');
+  while (const std::size_t got = file.Read(piece.data(), piece.size()))
+    splitter.Take(std::string_view(piece).substr(0, got));
+  splitter.Finish();
+  Lines.swap(lines);
 }
 
 void TStringList::SaveToFile(const std::string& path) const {
@@ -118,33 +149,5 @@ void TStringList::SaveToFile(const std::string& path) const {
     bytes += Utf8ToCp1251(line);
     bytes += "\r\n";
   }
-  const fs::path target(path);
-  if (path.empty()) throw EFCreateError(CannotCreate(path, "Имя файла не задано."));
-  if (IsReadOnlyFile(target)) throw EFCreateError(CannotCreate(path, "Файл только для чтения."));
-
-  fs::path temp = target;
-  temp += ".saving";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) throw EFCreateError(CannotCreate(path, "Нет доступа к папке."));
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    // A file system may report a full disk only when the file is closed.
-    out.close();
-    if (!out) {
-      std::remove(temp.c_str());
-      throw EFCreateError(CannotCreate(path, "Не удалось записать данные."));
-    }
-  }
-  try {
-    if (BeforeReplaceForTesting) BeforeReplaceForTesting(path);
-  } catch (...) {
-    std::remove(temp.c_str());
-    throw;
-  }
-  std::error_code ec;
-  fs::rename(temp, target, ec);
-  if (ec) {
-    std::remove(temp.c_str());
-    throw EFCreateError(CannotCreate(path, ec.message()));
-  }
+  SaveFileWhole(path, bytes, TSaveHooks{BeforeReplaceForTesting, TemporaryNameForTesting});
 }

@@ -2,9 +2,11 @@
 // The line list: a text held as a list of lines. Every file the program reads or
 // writes goes through LoadFromFile and SaveToFile, which convert between code page
 // 1251 on disk and UTF-8 in memory.
+#include <deque>
 #include <functional>
 #include <string>
-#include <vector>
+
+#include "platform/text/FileSave.h"
 
 class TStringList {
 public:
@@ -13,23 +15,28 @@ public:
   std::string& operator[](int index);
   const std::string& operator[](int index) const;
   int Add(std::string line);
-  void Clear() { Lines.clear(); }
+  // Empties the list and gives its memory back.
+  void Clear() { std::deque<std::string>().swap(Lines); }
   // The whole text with a line feed after every line.
   std::string Text() const;
 
-  // Replaces the lines by those of the file; lines end at CR, LF or CR LF.
-  // Raises EFOpenError when the file cannot be read; the list is then unchanged.
+  // Replaces the lines by those of the file, read once from its start to its end;
+  // lines end at CR, LF or CR LF. Raises EFOpenError with the reason in Russian when
+  // the file cannot be read; the list is then unchanged.
   void LoadFromFile(const std::string& path);
-  // Writes every line followed by CR LF. The file is written beside the target and
-  // then renamed over it, so a failed save leaves the old file whole. Raises
-  // EFCreateError when the file cannot be written (a read-only target included) and
+  // Writes every line followed by CR LF, whole (see SaveFileWhole): a failed save
+  // leaves the old file as it was. Raises EFCreateError with the reason in Russian
+  // when the file cannot be written (a read-only target included) and
   // EEncodingError when a line holds a character code page 1251 cannot hold.
   void SaveToFile(const std::string& path) const;
 
   // Tests make a save fail after the new content is written but before it replaces
   // the target, by raising from this hook; it receives the target's path.
   static std::function<void(const std::string& path)> BeforeReplaceForTesting;
+  // Tests choose the temporary file's name for each attempt at one.
+  static std::function<std::string(int attempt)> TemporaryNameForTesting;
 
 private:
-  std::vector<std::string> Lines;
+  // A deque grows without moving the lines it holds and needs no reservation.
+  std::deque<std::string> Lines;
 };

@@ -1,0 +1,25 @@
+#include "platform/text/FileErrors.h"
+
+#include <cerrno>
+
+std::string FileErrorReason(int error, TFilePlace place) {
+  const bool folder = place == TFilePlace::Folder;
+  switch (error) {
+    case ENOSPC:
+    case EDQUOT: return "На диске нет места.";
+    case EACCES:
+    case EPERM: return folder ? "Нет доступа к папке." : "Нет доступа к файлу.";
+    case EROFS: return "Диск доступен только для чтения.";
+    case EISDIR: return "На месте файла находится папка.";
+    case ENOENT: return folder ? "Папка не существует." : "Файл не существует.";
+    case ENOTDIR: return "Папка не существует.";
+    case ENAMETOOLONG: return "Слишком длинное имя файла.";
+    case ELOOP: return "Ссылки на файл образуют петлю.";
+    case EBUSY:
+    case ETXTBSY: return "Файл занят другой программой.";
+    case EMFILE:
+    case ENFILE: return "Открыто слишком много файлов.";
+    case EIO: return "Ошибка чтения или записи на диске.";
+    default: return "Ошибка файловой системы (код " + std::to_string(error) + ").";
+  }
+}

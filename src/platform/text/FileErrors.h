@@ -1,0 +1,12 @@
+#pragma once
+// Why a file could not be read or written, told in Russian: the reasons of the
+// common causes are the program's own sentences, never the C library's English text.
+#include <string>
+
+// Whether the error was met while reaching the file's folder or the file itself; the
+// same error code says different things of the two (no access to the folder or to
+// the file, the folder or the file does not exist).
+enum class TFilePlace { File, Folder };
+
+// One Russian sentence, ending in a full stop, for the error code `error` (errno).
+std::string FileErrorReason(int error, TFilePlace place);

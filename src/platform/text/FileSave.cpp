@@ -1,0 +1,206 @@
+#include "platform/text/FileSave.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <random>
+
+#include "platform/text/Exceptions.h"
+#include "platform/text/FileErrors.h"
+
+namespace {
+
+// As many links as the system itself follows before it calls them a loop.
+constexpr int MaxLinksFollowed = 40;
+// Attempts at a temporary name before the folder is taken to be unusable.
+constexpr int TemporaryNameAttempts = 100;
+// Bytes of the target's name kept in the temporary file's name.
+constexpr std::size_t NameKeptInTemporary = 64;
+
+[[noreturn]] void Fail(const std::string& path, const std::string& reason) {
+  throw EFCreateError("Не удаётся создать файл \"" + path + "\". " + reason);
+}
+
+[[noreturn]] void Fail(const std::string& path, int error, TFilePlace place) {
+  Fail(path, FileErrorReason(error, place));
+}
+
+std::string FolderOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The file a save replaces: the path itself, or the end of the chain of symbolic
+// links that starts there. A link that points at nothing names the file to create.
+struct TTarget {
+  std::string Path;
+  bool Exists = false;
+  struct stat Status {};
+};
+
+TTarget ResolveTarget(const std::string& path) {
+  TTarget target{path};
+  for (int links = 0;; ++links) {
+    if (lstat(target.Path.c_str(), &target.Status) != 0) {
+      if (errno == ENOENT) return target;
+      Fail(path, errno, TFilePlace::Folder);
+    }
+    if (!S_ISLNK(target.Status.st_mode)) {
+      target.Exists = true;
+      return target;
+    }
+    if (links == MaxLinksFollowed) Fail(path, ELOOP, TFilePlace::File);
+    std::string pointed(static_cast<std::size_t>(target.Status.st_size) + 1, '\0');
+    const ssize_t length = readlink(target.Path.c_str(), pointed.data(), pointed.size());
+    if (length < 0) Fail(path, errno, TFilePlace::File);
+    pointed.resize(static_cast<std::size_t>(length));
+    target.Path = pointed.front() == '/' ? pointed : FolderOf(target.Path) + "/" + pointed;
+  }
+}
+
+// Refuses what a save must not replace: a folder, a device or pipe, a read-only file.
+void CheckReplaceable(const std::string& path, const TTarget& target) {
+  if (!target.Exists) return;
+  const mode_t mode = target.Status.st_mode;
+  if (S_ISDIR(mode)) Fail(path, EISDIR, TFilePlace::File);
+  if (!S_ISREG(mode)) Fail(path, "Это не обычный файл.");
+  if ((mode & S_IWUSR) == 0) Fail(path, "Файл только для чтения.");
+  if (access(target.Path.c_str(), W_OK) != 0) Fail(path, errno, TFilePlace::File);
+}
+
+// A name nobody else uses: hidden, the target's name within a length that the name
+// limit always allows, and a random part.
+std::string RandomTemporaryName(const std::string& targetName) {
+  static std::mt19937_64 random{std::random_device{}()};
+  std::string kept = targetName.substr(0, NameKeptInTemporary);
+  // Never cut a UTF-8 character in half.
+  while (!kept.empty() && kept.size() < targetName.size() &&
+         (static_cast<unsigned char>(targetName[kept.size()]) & 0xC0) == 0x80)
+    kept.pop_back();
+  static constexpr char Letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+  std::string part(8, 'a');
+  for (char& c : part) c = Letters[random() % (sizeof Letters - 1)];
+  return "." + kept + "." + part + ".saving";
+}
+
+// Writes all of `bytes` at offset 0; false with errno set when the disk refuses.
+bool WriteAll(int fd, std::string_view bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t wrote = pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+    if (wrote < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    done += static_cast<std::size_t>(wrote);
+  }
+  return true;
+}
+
+// Writes the whole content and flushes it to the disk; false with errno set.
+bool WriteDurably(int fd, std::string_view bytes) {
+  return WriteAll(fd, bytes) && ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && fsync(fd) == 0;
+}
+
+// Closes a descriptor and tells whether the close itself succeeded (a file system
+// may report a failed write only then).
+bool CloseChecked(int fd) { return close(fd) == 0 || errno == EINTR; }
+
+// Gives the new file the old one's owner and group as far as the process may set
+// them (a member of the file's group may set the group alone), and its permission
+// bits always; the bits come last, since a change of owner clears some of them.
+bool TakeOverIdentity(int fd, const struct stat& old) {
+  if (fchown(fd, old.st_uid, old.st_gid) != 0 && fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0)
+    errno = 0;  // neither may be set: the new file has the process's owner and group
+  return fchmod(fd, old.st_mode & 07777) == 0;
+}
+
+void SyncFolder(const std::string& folder) {
+  // Best effort: the rename is done either way, and some file systems cannot flush
+  // a folder at all.
+  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  fsync(fd);
+  close(fd);
+}
+
+// Creates the temporary file exclusively; -1 with errno set when the folder takes
+// no new file.
+int CreateTemporary(const std::string& folder, const std::string& targetName, const TTarget& target,
+                    const TSaveHooks& hooks, std::string& temporary) {
+  const mode_t mode = target.Exists ? 0600 : 0666;
+  for (int attempt = 0; attempt < TemporaryNameAttempts; ++attempt) {
+    const std::string name = hooks.TemporaryName ? hooks.TemporaryName(attempt) : RandomTemporaryName(targetName);
+    temporary = folder + "/" + name;
+    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  errno = EEXIST;
+  return -1;
+}
+
+// Writes the new content over the target itself, for a folder that takes no new
+// file. Should the write fail, the old content is put back as far as the disk
+// allows, so a full disk leaves the old file whole.
+void OverwriteInPlace(const std::string& path, const TTarget& target, std::string_view bytes) {
+  const int fd = open(target.Path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) Fail(path, errno, TFilePlace::File);
+  std::string old(static_cast<std::size_t>(target.Status.st_size), '\0');
+  std::size_t got = 0;
+  while (got < old.size()) {
+    const ssize_t read = pread(fd, old.data() + got, old.size() - got, static_cast<off_t>(got));
+    if (read < 0 && errno == EINTR) continue;
+    if (read <= 0) break;
+    got += static_cast<std::size_t>(read);
+  }
+  old.resize(got);
+  if (!WriteDurably(fd, bytes)) {
+    const int error = errno;
+    WriteDurably(fd, old);
+    close(fd);
+    Fail(path, error, TFilePlace::File);
+  }
+  if (!CloseChecked(fd)) Fail(path, errno, TFilePlace::File);
+}
+
+}  // namespace
+
+void SaveFileWhole(const std::string& path, std::string_view bytes, const TSaveHooks& hooks) {
+  if (path.empty()) Fail(path, "Имя файла не задано.");
+  const TTarget target = ResolveTarget(path);
+  CheckReplaceable(path, target);
+  const std::string folder = FolderOf(target.Path);
+
+  std::string temporary;
+  const int fd = CreateTemporary(folder, NameOf(target.Path), target, hooks, temporary);
+  if (fd < 0) {
+    if ((errno == EACCES || errno == EPERM) && target.Exists) return OverwriteInPlace(path, target, bytes);
+    Fail(path, errno, TFilePlace::Folder);
+  }
+  const auto discard = [&](int error) {
+    unlink(temporary.c_str());
+    Fail(path, error, TFilePlace::File);
+  };
+  if ((target.Exists && !TakeOverIdentity(fd, target.Status)) || !WriteDurably(fd, bytes)) {
+    const int error = errno;
+    close(fd);
+    discard(error);
+  }
+  if (!CloseChecked(fd)) discard(errno);
+  try {
+    if (hooks.BeforeReplace) hooks.BeforeReplace(path);
+  } catch (...) {
+    unlink(temporary.c_str());
+    throw;
+  }
+  if (rename(temporary.c_str(), target.Path.c_str()) != 0) discard(errno);
+  SyncFolder(folder);
+}

@@ -1,0 +1,176 @@
+// What a save does to the file around its content: permissions, owner, links,
+// folders that take no new file, and the Russian reasons of the common failures.
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+
+#include "platform/TempFolder.h"
+#include "platform/text/Exceptions.h"
+#include "platform/text/StringList.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class SavedFile : public TempFolder {
+protected:
+  static mode_t ModeOf(const fs::path& path) {
+    struct stat status {};
+    lstat(path.c_str(), &status);
+    return status.st_mode & 07777;
+  }
+  // Saves one line and gives the message of the failure, or "" when it succeeded.
+  static std::string SaveFailure(const std::string& path, const std::string& line = "new") {
+    TStringList list;
+    list.Add(line);
+    try {
+      list.SaveToFile(path);
+    } catch (const EFCreateError& error) {
+      return error.Message;
+    }
+    return "";
+  }
+  static std::string Reason(const std::string& path, const std::string& reason) {
+    return "Не удаётся создать файл \"" + path + "\". " + reason;
+  }
+  static std::string OpenFailure(const std::string& path) {
+    TStringList list;
+    try {
+      list.LoadFromFile(path);
+    } catch (const EFOpenError& error) {
+      return error.Message;
+    }
+    return "";
+  }
+};
+
+// Runs `body` in a child process that has no power to ignore permissions (as root,
+// it becomes the user nobody and owns the test's folder), so that a folder's missing
+// write access holds; the test fails with what the child wrote when `body` fails.
+template <typename Body>
+void AsAnOrdinaryUser(const fs::path& folder, Body body) {
+  constexpr uid_t Nobody = 65534;
+  const bool root = geteuid() == 0;
+  if (root) {
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) lchown(entry.path().c_str(), Nobody, Nobody);
+    lchown(folder.c_str(), Nobody, Nobody);
+  }
+  EXPECT_EXIT(
+      {
+        if (root && (setgid(Nobody) != 0 || setuid(Nobody) != 0)) std::_Exit(2);
+        std::_Exit(body() ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
+}
+
+}  // namespace
+
+TEST_F(SavedFile, KeepsItsPermissionsAndANewOneTakesTheUmask) {
+  for (const mode_t mode : {0600, 0640, 0604}) {
+    const auto path = Write("kept.psw", "old\r\n");
+    chmod(path.c_str(), mode);
+    EXPECT_EQ(SaveFailure(path), "");
+    EXPECT_EQ(ModeOf(path), mode);
+    EXPECT_EQ(Read(path), "new\r\n");
+  }
+  const mode_t mask = umask(027);
+  EXPECT_EQ(SaveFailure((folder / "new.tbl").string()), "");
+  umask(mask);
+  EXPECT_EQ(ModeOf(folder / "new.tbl"), 0640);
+}
+
+TEST_F(SavedFile, ThroughALinkReplacesTheFileItNamesAndTheLinkStays) {
+  fs::create_directory(folder / "real");
+  const auto real = Write("real/alu.tbl", "old\r\n");
+  chmod(real.c_str(), 0600);
+  // A chain of two links, the first one relative.
+  fs::create_symlink("real/alu.tbl", folder / "near.tbl");
+  fs::create_symlink(folder / "near.tbl", folder / "far.tbl");
+  EXPECT_EQ(SaveFailure((folder / "far.tbl").string()), "");
+  EXPECT_TRUE(fs::is_symlink(folder / "far.tbl"));
+  EXPECT_TRUE(fs::is_symlink(folder / "near.tbl"));
+  EXPECT_EQ(Read(real), "new\r\n");
+  EXPECT_EQ(ModeOf(real), 0600u);
+  EXPECT_EQ(Names(), (std::set<std::string>{"real", "near.tbl", "far.tbl"}));
+  EXPECT_EQ(fs::directory_iterator(folder / "real")->path().filename(), "alu.tbl");
+
+  // A link to a file not yet there makes the file.
+  fs::create_symlink("made.tbl", folder / "pending.tbl");
+  EXPECT_EQ(SaveFailure((folder / "pending.tbl").string()), "");
+  EXPECT_TRUE(fs::is_symlink(folder / "pending.tbl"));
+  EXPECT_EQ(Read(folder / "made.tbl"), "new\r\n");
+
+  fs::create_symlink("loop-b", folder / "loop-a");
+  fs::create_symlink("loop-a", folder / "loop-b");
+  const auto loop = (folder / "loop-a").string();
+  EXPECT_EQ(SaveFailure(loop), Reason(loop, "Ссылки на файл образуют петлю."));
+}
+
+TEST_F(SavedFile, IntoAFolderWithoutWriteAccessOverwritesAWritableFileInPlace) {
+  const auto path = Write("alu.tbl", "a longer old table\r\n");
+  const auto fresh = (folder / "fresh.tbl").string();
+  chmod(path.c_str(), 0640);
+  AsAnOrdinaryUser(folder, [&] {
+    chmod(folder.c_str(), 0555);
+    const bool overwritten = SaveFailure(path, "short") == "" && Read(path) == "short\r\n";
+    const bool refused = SaveFailure(fresh) == Reason(fresh, "Нет доступа к папке.");
+    chmod(folder.c_str(), 0755);
+    return overwritten && refused && ModeOf(path) == 0640 && Names() == std::set<std::string>{"alu.tbl"};
+  });
+}
+
+TEST_F(SavedFile, TellsTheCommonCausesInRussian) {
+  fs::create_directory(folder / "alu.tbl");
+  const auto inPlace = (folder / "alu.tbl").string();
+  EXPECT_EQ(SaveFailure(inPlace), Reason(inPlace, "На месте файла находится папка."));
+  EXPECT_EQ(OpenFailure(inPlace), "Не удаётся открыть файл \"" + inPlace + "\". На месте файла находится папка.");
+
+  const auto missing = (folder / "no" / "such.tbl").string();
+  EXPECT_EQ(SaveFailure(missing), Reason(missing, "Папка не существует."));
+  const auto unread = (folder / "such.bdf").string();
+  EXPECT_EQ(OpenFailure(unread), "Не удаётся открыть файл \"" + unread + "\". Файл не существует.");
+
+  const auto longName = (folder / (std::string(300, 'a') + ".tbl")).string();
+  EXPECT_EQ(SaveFailure(longName), Reason(longName, "Слишком длинное имя файла."));
+
+  const auto locked = Write("locked.tbl", "old\r\n");
+  chmod(locked.c_str(), 0444);
+  EXPECT_EQ(SaveFailure(locked), Reason(locked, "Файл только для чтения."));
+  EXPECT_EQ(Read(locked), "old\r\n");
+}
+
+// A small disk of the test's own: full, then read-only. Mounting it needs root.
+class SavedFileOnItsOwnDisk : public SavedFile {
+protected:
+  void SetUp() override {
+    disk = folder / "disk";
+    fs::create_directory(disk);
+    if (mount("opbench", disk.c_str(), "tmpfs", 0, "size=64k") != 0)
+      GTEST_SKIP() << "a small disk cannot be mounted here (" << std::strerror(errno)
+                   << "): the full and the read-only disk are not tried";
+    mounted = true;
+  }
+  void TearDown() override {
+    if (mounted) umount2(disk.c_str(), MNT_DETACH);
+  }
+  fs::path disk;
+  bool mounted = false;
+};
+
+TEST_F(SavedFileOnItsOwnDisk, AFullDiskKeepsTheOldFileAndARemountedOneIsReadOnly) {
+  const auto path = (disk / "alu.tbl").string();
+  std::ofstream(path, std::ios::binary) << "old\r\n";
+  EXPECT_EQ(SaveFailure(path, std::string(128 * 1024, '0')), Reason(path, "На диске нет места."));
+  EXPECT_EQ(Read(path), "old\r\n");
+  EXPECT_EQ(fs::directory_iterator(disk)->path().filename(), "alu.tbl");
+  EXPECT_EQ(std::distance(fs::directory_iterator(disk), fs::directory_iterator()), 1);
+
+  ASSERT_EQ(mount("opbench", disk.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=64k"), 0);
+  EXPECT_EQ(SaveFailure(path), Reason(path, "Диск доступен только для чтения."));
+  EXPECT_EQ(Read(path), "old\r\n");
+}
