@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
+#include <fstream>
+#include <memory>
 
 #include "platform/text/CodePage1251.h"
 #include "platform/text/Exceptions.h"
@@ -66,6 +70,29 @@ TEST_F(LineList, SavesCrLfAfterEveryLineTheLastToo) {
   const auto path = (folder / "out.txt").string();
   list.SaveToFile(path);
   EXPECT_EQ(Read(path), "first\r\n\r\n\xCF\xF0\xE8\xE7\xED\xE0\xEA \xCF\xD0\xD1\r\n");
+}
+
+// The memory the process holds now, as the system counts it.
+long ResidentBytes() {
+  std::ifstream statm("/proc/self/statm");
+  long size = 0, resident = 0;
+  statm >> size >> resident;
+  return resident * sysconf(_SC_PAGESIZE);
+}
+
+TEST_F(LineList, AClearedLargeListGivesItsMemoryBack) {
+  std::string text;
+  while (text.size() < 20'000'000) text += "\t(line (pt 0 0)(pt 8 8)(line_width 1))\r\n";
+  const auto path = Write("large.bdf", text);
+  text = std::string();
+  TStringList list;
+  list.LoadFromFile(path);
+  // Something allocated after the lines stays, as the program's other data does.
+  const auto later = std::make_unique<std::string>(100, 'x');
+  const long loaded = ResidentBytes();
+  list.Clear();
+  EXPECT_EQ(list.Count(), 0);
+  EXPECT_LT(ResidentBytes(), loaded - 30'000'000) << "the lines' memory stays with the process";
 }
 
 TEST_F(LineList, EveryByteSurvivesALoadAndASave) {

@@ -1,10 +1,12 @@
 #include "platform/text/StringList.h"
 
 #include <fcntl.h>
+#include <malloc.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 
 #include "platform/text/CodePage1251.h"
@@ -19,6 +21,8 @@ namespace {
 // The file is read in pieces, so that a large file never stands in memory twice:
 // once as bytes and once as lines.
 constexpr std::size_t ReadPieceSize = 256 * 1024;
+// Lines from which a freed list's memory is handed back to the system at once.
+constexpr std::size_t LinesWorthGivingBack = 10'000;
 
 [[noreturn]] void CannotOpen(const std::string& path, const std::string& reason) {
   throw EFOpenError("Не удаётся открыть файл \"" + path + "\". " + reason);
@@ -63,14 +67,17 @@ public:
     std::size_t start = 0;
     if (FAfterCr && !piece.empty() && piece.front() == '\n') start = 1;
     FAfterCr = false;
-    for (std::size_t end = start; (end = FindBreak(piece, end)) < piece.size(); start = end) {
+    bool ascii = true;
+    for (std::size_t end = start; (end = FindBreak(piece, end, ascii)) < piece.size(); start = end, ascii = true) {
       const std::string_view line = piece.substr(start, end - start);
-      if (FPartial.empty()) {
-        FLines.push_back(Cp1251ToUtf8(line));
-      } else {
+      if (!FPartial.empty()) {
         FPartial.append(line);
         FLines.push_back(Cp1251ToUtf8(FPartial));
         FPartial.clear();
+      } else if (ascii) {
+        FLines.emplace_back(line);
+      } else {
+        FLines.push_back(Cp1251ToUtf8(line));
       }
       if (piece[end++] == '\r') {
         if (end == piece.size()) FAfterCr = true;
@@ -85,21 +92,25 @@ public:
   }
 
 private:
-  // The position of the first CR or LF at or after `from`, or the piece's size.
-  static std::size_t FindBreak(std::string_view piece, std::size_t from) {
+  // The position of the first CR or LF at or after `from`, or the piece's size;
+  // `ascii` turns false when a byte on the way is not ASCII, so that an ASCII line,
+  // the common one, is taken as it is without a second look at its bytes.
+  static std::size_t FindBreak(std::string_view piece, std::size_t from, bool& ascii) {
     const char* const begin = piece.data();
     const char* const end = begin + piece.size();
     const char* p = begin + from;
     // Eight bytes at a time: a line's bytes hold no CR or LF almost everywhere.
     constexpr std::uint64_t Ones = 0x0101010101010101ULL, Highs = 0x8080808080808080ULL;
+    std::uint64_t seen = 0;
     for (; end - p >= 8; p += 8) {
       std::uint64_t word;
       std::memcpy(&word, p, 8);
       const std::uint64_t cr = word ^ (Ones * '\r'), lf = word ^ (Ones * '\n');
       if ((((cr - Ones) & ~cr) | ((lf - Ones) & ~lf)) & Highs) break;
+      seen |= word;
     }
-    for (; p < end; ++p)
-      if (*p == '\r' || *p == '\n') break;
+    for (; p < end && *p != '\r' && *p != '\n'; ++p) seen |= static_cast<unsigned char>(*p);
+    if (seen & Highs) ascii = false;
     return static_cast<std::size_t>(p - begin);
   }
 
@@ -119,6 +130,14 @@ std::string& TStringList::operator[](int index) {
 const std::string& TStringList::operator[](int index) const {
   return const_cast<TStringList&>(*this)[index];
 }
+
+void TStringList::GiveBack(std::deque<std::string>&& lines) {
+  const bool large = lines.size() >= LinesWorthGivingBack;
+  std::deque<std::string>().swap(lines);
+  if (large) malloc_trim(0);
+}
+
+void TStringList::Clear() { GiveBack(std::move(Lines)); }
 
 int TStringList::Add(std::string line) {
   Lines.push_back(std::move(line));
@@ -141,6 +160,7 @@ void TStringList::LoadFromFile(const std::string& path) {
     splitter.Take(std::string_view(piece).substr(0, got));
   splitter.Finish();
   Lines.swap(lines);
+  GiveBack(std::move(lines));
 }
 
 void TStringList::SaveToFile(const std::string& path) const {

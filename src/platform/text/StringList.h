@@ -15,8 +15,8 @@ public:
   std::string& operator[](int index);
   const std::string& operator[](int index) const;
   int Add(std::string line);
-  // Empties the list and gives its memory back.
-  void Clear() { std::deque<std::string>().swap(Lines); }
+  // Empties the list and gives its memory back to the system.
+  void Clear();
   // The whole text with a line feed after every line.
   std::string Text() const;
 
@@ -37,6 +37,10 @@ public:
   static std::function<std::string(int attempt)> TemporaryNameForTesting;
 
 private:
+  // Frees lines no longer wanted; the memory of a large list goes back to the system
+  // even where later allocations stand above it.
+  static void GiveBack(std::deque<std::string>&& lines);
+
   // A deque grows without moving the lines it holds and needs no reservation.
   std::deque<std::string> Lines;
 };
