@@ -78,6 +78,16 @@ TEST_F(SavedFile, KeepsItsPermissionsAndANewOneTakesTheUmask) {
     EXPECT_EQ(ModeOf(path), mode);
     EXPECT_EQ(Read(path), "new\r\n");
   }
+  // The owner and the group stay where the process may set them.
+  if (geteuid() == 0) {
+    const auto path = Write("theirs.tbl", "old\r\n");
+    ASSERT_EQ(chown(path.c_str(), 65534, 65534), 0);
+    EXPECT_EQ(SaveFailure(path), "");
+    struct stat status {};
+    stat(path.c_str(), &status);
+    EXPECT_EQ(status.st_uid, 65534u);
+    EXPECT_EQ(status.st_gid, 65534u);
+  }
   const mode_t mask = umask(027);
   EXPECT_EQ(SaveFailure((folder / "new.tbl").string()), "");
   umask(mask);
