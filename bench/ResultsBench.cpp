@@ -84,9 +84,11 @@ void BM_AcceptResultTable(benchmark::State& state) {
 }
 BENCHMARK(BM_AcceptResultTable)->Arg(25'000)->Arg(50'000)->Arg(100'000)->Unit(benchmark::kMillisecond)->Complexity();
 
-void BM_AutomaticRunToAFlagOnTheLastRow(benchmark::State& state) {
+// The automatic run to a flag on the last row, of a table with a row for every
+// cycle or (`withGaps`) without rows for every other cycle.
+void AutomaticRunToTheLastRow(benchmark::State& state, bool withGaps) {
   ViewingRun run;
-  run.SaveResultTable(static_cast<int>(state.range(0)));
+  run.SaveResultTable(static_cast<int>(state.range(0)), withGaps);
   FMain->N12->Click();
   FMain->RadioGroup1->ChooseItem(0);
   for (auto _ : state) {
@@ -96,20 +98,11 @@ void BM_AutomaticRunToAFlagOnTheLastRow(benchmark::State& state) {
   if (CurrentCycle != state.range(0) / 2 - 1) state.SkipWithError("the run did not reach the last cycle");
   state.SetComplexityN(state.range(0));
 }
+
+void BM_AutomaticRunToAFlagOnTheLastRow(benchmark::State& state) { AutomaticRunToTheLastRow(state, false); }
 BENCHMARK(BM_AutomaticRunToAFlagOnTheLastRow)->Arg(25'000)->Arg(50'000)->Arg(100'000)->Unit(benchmark::kMillisecond)->Complexity();
 
-void BM_AutomaticRunPastCyclesWithoutRows(benchmark::State& state) {
-  ViewingRun run;
-  run.SaveResultTable(static_cast<int>(state.range(0)), true);
-  FMain->N12->Click();
-  FMain->RadioGroup1->ChooseItem(0);
-  for (auto _ : state) {
-    run.backend.InNextModal([](TForm&) { FResConv->Button1->Click(); });
-    FMain->BitBtn1->Click();
-  }
-  if (CurrentCycle != state.range(0) / 2 - 1) state.SkipWithError("the run did not reach the last cycle");
-  state.SetComplexityN(state.range(0));
-}
+void BM_AutomaticRunPastCyclesWithoutRows(benchmark::State& state) { AutomaticRunToTheLastRow(state, true); }
 BENCHMARK(BM_AutomaticRunPastCyclesWithoutRows)->Arg(25'000)->Arg(50'000)->Arg(100'000)->Unit(benchmark::kMillisecond)->Complexity();
 
 void BM_StepForwardAndBack(benchmark::State& state) {

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs those of the Debian packages named as arguments that are not installed
+# yet, as root or through sudo.
+#   tools/ensure-packages.sh PACKAGE...
+set -euo pipefail
+missing=()
+for p in "$@"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo=sudo
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
