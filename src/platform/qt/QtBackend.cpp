@@ -1,6 +1,7 @@
 #include "platform/qt/QtBackend.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
 #include <QEventLoop>
@@ -218,6 +219,10 @@ void QtBackend::Quit() {
   // exit, not quit: quit would first ask every window to close.
   QCoreApplication::exit(0);
 }
+
+std::string QtBackend::ClipboardText() { return FromQt(QGuiApplication::clipboard()->text()); }
+
+void QtBackend::SetClipboardText(const std::string& text) { QGuiApplication::clipboard()->setText(ToQt(text)); }
 
 void QtBackend::OpenHelp(const HelpRequest& request) {
   const QString file = ToQt(request.HelpFile);

@@ -34,6 +34,8 @@ public:
   void RunMessageLoop() override;
   void Quit() override;
   void Sync() override;
+  std::string ClipboardText() override;
+  void SetClipboardText(const std::string& text) override;
   void OpenHelp(const HelpRequest& request) override;
   void ShellExecute(const ShellRequest& request) override;
 
