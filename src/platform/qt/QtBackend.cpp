@@ -117,6 +117,11 @@ void QtBackend::Post(std::uint64_t id, std::function<void(TComponent&)> action) 
   });
 }
 
+void QtBackend::Apply(std::uint64_t id, const std::function<void(TComponent&)>& action) {
+  if (!Application) return;
+  if (TComponent* component = FindComponent(*Application, id)) action(*component);
+}
+
 void QtBackend::Sync() {
   if (FSyncing) return;
   if (!Application) {

@@ -55,6 +55,7 @@ private:
   };
 
   void Post(std::uint64_t id, std::function<void(TComponent&)> action) override;
+  void Apply(std::uint64_t id, const std::function<void(TComponent&)>& action) override;
   QObject* EventFilter() override;
   void ShowPopup(TPopupMenu& menu, const QPoint& globalPos) override;
 
