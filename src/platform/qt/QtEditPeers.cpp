@@ -124,7 +124,7 @@ bool QtEditPeer::Filter(QObject* watched, QEvent* event) {
     default: break;
   }
   const bool consumed = QtPeer::Filter(watched, event);
-  return FilterProgramDrag(*event) || consumed;
+  return KeepsMouseFromQt(*event) || consumed;
 }
 
 bool QtEditPeer::FilterKey(QKeyEvent& key) {
@@ -144,9 +144,9 @@ bool QtEditPeer::FilterKey(QKeyEvent& key) {
   return true;
 }
 
-// Besides, a middle-button paste would put text in behind the model's back: Qt
-// never sees the middle button.
-bool QtEditPeer::FilterProgramDrag(QEvent& event) {
+// A Shift-drag of a field the program moves selects nothing, and a middle-button
+// paste would put text in behind the model's back.
+bool QtEditPeer::KeepsMouseFromQt(QEvent& event) {
   switch (event.type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {

@@ -38,8 +38,8 @@ private:
   };
 
   bool FilterKey(QKeyEvent& key);
-  // A Shift-drag of a field the program moves: Qt selects nothing meanwhile.
-  bool FilterProgramDrag(QEvent& event);
+  // Mouse events Qt must not see, though the model does.
+  bool KeepsMouseFromQt(QEvent& event);
   void ShowEditMenu(const TCustomEdit& edit, const QPoint& globalPos);
   void SyncSelection(const TCustomEdit& edit);
 
