@@ -47,6 +47,126 @@ TEST_F(Controls, EditKeepsWithinMaxLengthAndReadOnly) {
   EXPECT_EQ(edit->Text, "пар");
 }
 
+namespace {
+
+void PassBits(TObject*, char32_t& key) {
+  if (key != U'0' && key != U'1' && key != VK_BACK) key = 0;
+}
+
+struct Cursor {
+  int Start, Length;
+  bool operator==(const Cursor&) const = default;
+};
+Cursor CursorOf(const TCustomEdit& edit) { return {edit.SelStart(), edit.SelLength()}; }
+
+}  // namespace
+
+TEST_F(Controls, EditTypesAndDeletesAtTheCursorOrOverTheSelection) {
+  auto* edit = Add<TEdit>();
+  int changes = 0;
+  edit->OnChange = [&](TObject*) { ++changes; };
+  edit->Text = "пар";
+  EXPECT_EQ(CursorOf(*edit), (Cursor{3, 0})) << "a text set by program: the cursor at its end";
+
+  edit->SetSelStart(0);
+  edit->TypeKey(VK_BACK);  // nothing before the cursor
+  edit->TypeKey(U'с');
+  EXPECT_EQ(edit->Text, "спар");
+  edit->PressDelete();
+  EXPECT_EQ(edit->Text, "сар");
+  EXPECT_EQ(CursorOf(*edit), (Cursor{1, 0}));
+  edit->SetSelStart(2);
+  edit->TypeKey(U'ы');
+  edit->TypeKey(VK_BACK);
+  edit->TypeKey(VK_BACK);
+  EXPECT_EQ(edit->Text, "ср");
+  EXPECT_EQ(CursorOf(*edit), (Cursor{1, 0}));
+  edit->SetSelStart(2);
+  edit->PressDelete();  // nothing after the cursor
+  edit->TypeKey(U'ы');
+  EXPECT_EQ(edit->Text, "сры");
+  EXPECT_EQ(changes, 6);
+
+  edit->SetSelStart(1);
+  edit->SetSelLength(5);
+  EXPECT_EQ(CursorOf(*edit), (Cursor{1, 2}));
+  EXPECT_EQ(edit->SelText(), "ры");
+  edit->TypeKey(U'о');
+  EXPECT_EQ(edit->Text, "со");
+  EXPECT_EQ(CursorOf(*edit), (Cursor{2, 0}));
+  edit->SetSelStart(0);
+  edit->SetSelLength(1);
+  edit->TypeKey(VK_BACK);
+  EXPECT_EQ(edit->Text, "о");
+  edit->SelectAll();
+  edit->PressDelete();
+  EXPECT_EQ(edit->Text, "");
+}
+
+TEST_F(Controls, FullOrReadOnlyEditAndSwallowedKeysChangeNothing) {
+  auto* edit = Add<TLabeledEdit>();
+  edit->MaxLength = 3;
+  edit->OnKeyPress = PassBits;
+  edit->Text = "000";
+  edit->SetSelStart(1);
+  edit->TypeKey(U'1');
+  EXPECT_EQ(edit->Text, "000") << "no room at MaxLength";
+  edit->SetSelLength(1);
+  edit->TypeKey(U'1');
+  EXPECT_EQ(edit->Text, "010") << "a selected character makes room";
+  edit->SetSelStart(0);
+  edit->SetSelLength(2);
+  edit->TypeKey(U'x');
+  EXPECT_EQ(edit->Text, "010");
+  EXPECT_EQ(CursorOf(*edit), (Cursor{0, 2})) << "a swallowed key keeps the selection";
+
+  edit->ReadOnly = true;
+  backend.Clipboard = "1";
+  edit->TypeKey(U'1');
+  edit->TypeKey(VK_BACK);
+  edit->PressDelete();
+  edit->PasteFromClipboard();
+  edit->CutToClipboard();
+  EXPECT_EQ(edit->Text, "010");
+  edit->CopyToClipboard();
+  EXPECT_EQ(backend.Clipboard, "01") << "a read-only text may be copied";
+}
+
+TEST_F(Controls, ClipboardEditsKeepToTheKeyFilterMaxLengthAndPasswords) {
+  auto* edit = Add<TLabeledEdit>();
+  edit->MaxLength = 5;
+  edit->OnKeyPress = PassBits;
+  edit->Text = "00000";
+  backend.Clipboard = "1a1\r\n1";
+  edit->SetSelStart(1);
+  edit->SetSelLength(2);
+  edit->PasteFromClipboard();
+  EXPECT_EQ(edit->Text, "01100") << "bits only, and only as many as the selection made room for";
+  EXPECT_EQ(CursorOf(*edit), (Cursor{3, 0}));
+  backend.Clipboard = "xyz";
+  edit->SelectAll();
+  edit->PasteFromClipboard();
+  EXPECT_EQ(edit->Text, "01100") << "nothing the filter lets through: nothing changes";
+
+  edit->SetSelStart(1);
+  edit->SetSelLength(2);
+  edit->CutToClipboard();
+  EXPECT_EQ(edit->Text, "000");
+  EXPECT_EQ(backend.Clipboard, "11");
+  edit->SetSelStart(3);
+  edit->PasteFromClipboard();
+  EXPECT_EQ(edit->Text, "00011");
+  edit->EditText("1x0");
+  EXPECT_EQ(edit->Text, "10");
+
+  edit->PasswordChar = U'*';
+  edit->SelectAll();
+  edit->CopyToClipboard();
+  edit->CutToClipboard();
+  EXPECT_EQ(backend.Clipboard, "11") << "a password never reaches the clipboard";
+  EXPECT_EQ(edit->Text, "10");
+}
+
 TEST_F(Controls, UpDownMovesWithinItsBoundsAndShowsInItsEdit) {
   auto* edit = Add<TLabeledEdit>();
   auto* upDown = Add<TUpDown>();

@@ -1,5 +1,6 @@
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QGroupBox>
@@ -13,6 +14,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "access/UPass.h"
 #include "mainwin/UMain.h"
 #include "qt/QtRun.h"
 
@@ -54,6 +56,7 @@ TEST_F(QtInput, MouseEventsCarryButtonShiftAndPlaceRelativeToTheControl) {
   edit->OnMouseUp = [&](TObject*, TMouseButton, TShiftState shift, int x, int y) {
     seen.push_back(describe("up", shift, x, y));
   };
+  edit->Text = "0101010101010101";
   form->Show();
   QWidget* field = Screen().WidgetOf(*edit);
   EXPECT_TRUE(field->hasMouseTracking()) << "a move handler asks for every move";
@@ -62,6 +65,29 @@ TEST_F(QtInput, MouseEventsCarryButtonShiftAndPlaceRelativeToTheControl) {
   SendMouse(field, QEvent::MouseButtonRelease, {30, 8}, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
   ProcessEvents();
   EXPECT_EQ(seen, (std::vector<std::string>{"down shift left 5,6", "move shift left 30,8", "up 30,8"}));
+  EXPECT_FALSE(qobject_cast<QLineEdit*>(field)->hasSelectedText()) << "the program's Shift-drag selects nothing";
+  EXPECT_EQ(edit->SelLength(), 0);
+}
+
+TEST_F(QtInput, SelectAllAndTypingReplacesAPassword) {
+  FPassw->Show();
+  ProcessEvents();
+  auto* field = qobject_cast<QLineEdit*>(Screen().WidgetOf(*FPassw->LabeledEdit1));
+  ASSERT_NE(field, nullptr);
+  ASSERT_EQ(QApplication::focusWidget(), field) << "the window opens with its field focused";
+  for (QChar c : QString("607"))
+    PressKey(field, Qt::Key_0 + (c.unicode() - '0'), c);
+  PressKey(field, Qt::Key_A, "\x01", Qt::ControlModifier);
+  for (QChar c : QString("60718"))
+    PressKey(field, Qt::Key_0 + (c.unicode() - '0'), c);
+  ProcessEvents();
+  EXPECT_EQ(FPassw->LabeledEdit1->Text, "60718");
+  EXPECT_EQ(field->displayText(), QString("*****"));
+  QApplication::clipboard()->setText("kept");
+  PressKey(field, Qt::Key_A, "\x01", Qt::ControlModifier);
+  PressKey(field, Qt::Key_C, "\x03", Qt::ControlModifier);
+  ProcessEvents();
+  EXPECT_EQ(QApplication::clipboard()->text(), QString("kept")) << "a password is never copied";
 }
 
 TEST_F(QtInput, ChoicesGoThroughTheModelAndValuesSetByCodeFireNoHandler) {

@@ -1,5 +1,5 @@
 // The settings window on screen: its code fields and its period field take only
-// what the model lets through.
+// what the model lets through, at the cursor the user places.
 #include <QApplication>
 #include <QLineEdit>
 #include <QToolButton>
@@ -8,6 +8,48 @@
 #include "settings/SettingU.h"
 
 using QtSettings = QtRun;
+
+namespace {
+
+// The user clicks into a field at the first place that puts its cursor before
+// character `position`. A click the window system delivers focuses the field
+// first; one sent by a test does not.
+void ClickCursorTo(QLineEdit* field, int position) {
+  field->setFocus(Qt::MouseFocusReason);
+  for (int x = 0; x < field->width(); ++x) {
+    ClickWidget(field, QPoint(x, field->height() / 2));
+    if (field->cursorPosition() == position) return;
+  }
+  ADD_FAILURE() << "no place in the field puts the cursor at " << position;
+}
+
+}  // namespace
+
+TEST_F(QtSettings, ACodeFieldIsCorrectedAtTheCursorTheUserPlaces) {
+  FSetting->Show();
+  ProcessEvents();
+  auto* mantissa = qobject_cast<QLineEdit*>(Screen().WidgetOf(*FSetting->LabeledEdit2));
+  ASSERT_NE(mantissa, nullptr);
+  ClickCursorTo(mantissa, 2);
+  ASSERT_EQ(QApplication::focusWidget(), mantissa);
+  EXPECT_EQ(FSetting->LabeledEdit2->SelStart(), 2);
+  PressKey(mantissa, Qt::Key_Backspace);
+  PressKey(mantissa, Qt::Key_1, "1");
+  ProcessEvents();
+  EXPECT_EQ(FSetting->LabeledEdit2->Text, "010000000000000");
+  EXPECT_EQ(mantissa->text(), QString("010000000000000"));
+  EXPECT_EQ(mantissa->cursorPosition(), 2);
+
+  // Delete, and a selection made with Shift and an arrow, typed over.
+  PressKey(mantissa, Qt::Key_Home);
+  PressKey(mantissa, Qt::Key_Delete);
+  PressKey(mantissa, Qt::Key_Right, {}, Qt::ShiftModifier);
+  PressKey(mantissa, Qt::Key_1, "1");
+  PressKey(mantissa, Qt::Key_1, "1");
+  ProcessEvents();
+  EXPECT_EQ(FSetting->LabeledEdit2->Text, "110000000000000");
+  EXPECT_EQ(mantissa->text(), QString("110000000000000"));
+}
 
 TEST_F(QtSettings, ALetterTypedIntoACodeFieldNeverAppears) {
   FSetting->Show();

@@ -158,6 +158,21 @@ TEST_F(SettingsWindow, CodeFieldsTakeOnlyBitsAndBackspace) {
   EXPECT_EQ(FSetting->LabeledEdit4->Text, "0");
 }
 
+TEST_F(SettingsWindow, ACodeCorrectedInItsMiddleIsTheCodeAccepted) {
+  TLabeledEdit* mantissa = FSetting->LabeledEdit2;
+  mantissa->SetSelStart(2);
+  mantissa->TypeKey(VK_BACK);
+  mantissa->TypeKey(U'1');
+  EXPECT_EQ(mantissa->Text, "010000000000000");
+  mantissa->SetSelStart(14);
+  mantissa->TypeKey(U'1');  // the field is full
+  mantissa->SetSelLength(1);
+  mantissa->TypeKey(U'1');
+  EXPECT_EQ(mantissa->Text, "010000000000001");
+  FSetting->BitBtn1->Click();
+  EXPECT_EQ(FMain->XCode, "0010000000000001");
+}
+
 TEST_F(SettingsWindow, PeriodMovesOnlyByItsArrowsWithinItsBounds) {
   FSetting->LabeledEdit9->TypeKey(U'5');
   FSetting->LabeledEdit9->TypeKey(VK_BACK);

@@ -1,7 +1,8 @@
 #pragma once
 // What the control model asks of the toolkit behind it: the calls that block
 // (message boxes, the open dialog, a modal window, the message loop), showing the
-// model on screen, and the requests that leave the program (help, shell).
+// model on screen, the clipboard, and the requests that leave the program (help,
+// shell).
 #include <string>
 
 #include "platform/gui/Types.h"
@@ -46,6 +47,9 @@ public:
   virtual void Quit() = 0;
   // Brings the screen in line with the model.
   virtual void Sync() = 0;
+  // The text on the clipboard the program shares with others.
+  virtual std::string ClipboardText() = 0;
+  virtual void SetClipboardText(const std::string& text) = 0;
   virtual void OpenHelp(const HelpRequest& request) = 0;
   virtual void ShellExecute(const ShellRequest& request) = 0;
 };

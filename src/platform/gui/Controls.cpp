@@ -7,46 +7,6 @@
 #include "platform/text/Exceptions.h"
 #include "platform/text/Utf8.h"
 
-namespace {
-
-// Text limited to `maxLength` characters (0: no limit).
-std::string WithinMaxLength(const std::string& text, int maxLength) {
-  if (maxLength <= 0) return text;
-  return utf8::Left(text, static_cast<std::size_t>(maxLength));
-}
-
-}  // namespace
-
-void TCustomEdit::TypeKey(char32_t key) {
-  if (!IsReachable()) return;
-  Application->Dispatch([this, key] {
-    char32_t k = key;
-    if (OnKeyPress) OnKeyPress(this, k);
-    if (k == 0 || ReadOnly) return;
-    const std::string before = Text;
-    if (k == VK_BACK) {
-      Text = utf8::DropLast(Text);
-    } else if (k >= 32 && (MaxLength <= 0 || utf8::Length(Text) < static_cast<std::size_t>(MaxLength))) {
-      utf8::Append(Text, k);
-    }
-    if (Text != before && OnChange) OnChange(this);
-  });
-}
-
-void TCustomEdit::TypeText(const std::string& text) {
-  for (std::size_t pos = 0; pos < text.size();) TypeKey(utf8::Next(text, pos));
-}
-
-void TCustomEdit::EditText(const std::string& text) {
-  if (!IsReachable() || ReadOnly) return;
-  Application->Dispatch([this, text] {
-    const std::string kept = WithinMaxLength(text, MaxLength);
-    if (kept == Text) return;
-    Text = kept;
-    if (OnChange) OnChange(this);
-  });
-}
-
 void TRadioGroup::ChooseItem(int index) {
   if (!IsReachable() || index < 0 || index >= static_cast<int>(Items.size())) return;
   Application->Dispatch([this, index] {

@@ -47,8 +47,10 @@ public:
   std::string SimpleText;
 };
 
-// A one-line text field. Typed keys pass the field's OnKeyPress first; a key set
-// to 0 there is swallowed.
+// A one-line text field with a text cursor and a selection, both counted in
+// characters. Typed keys pass the field's OnKeyPress first; a key set to 0 there
+// is swallowed and changes nothing. A text set by program puts the cursor at its
+// end with nothing selected.
 class TCustomEdit : public TWinControl {
 public:
   using TWinControl::TWinControl;
@@ -59,14 +61,54 @@ public:
   TKeyPressEvent OnKeyPress;
   TNotifyEvent OnChange;
 
-  // A key typed into the field: backspace takes the last character away, any
-  // other character is added at the end while MaxLength allows.
+  // The cursor, or the start of the selection, and the length of the selection.
+  int SelStart() const { return Selection().Start; }
+  int SelLength() const { return Selection().Length; }
+  std::string SelText() const;
+  // Puts the cursor before character `start` (kept within the text), selecting nothing.
+  void SetSelStart(int start);
+  // Selects `length` characters from SelStart on, as many as the text has.
+  void SetSelLength(int length);
+  void SelectAll();
+
+  // A key typed into the field. Backspace deletes the selection or the character
+  // before the cursor; any other character replaces the selection or goes in at
+  // the cursor, while MaxLength allows it.
   void TypeKey(char32_t key);
   // Text typed key by key.
   void TypeText(const std::string& text);
-  // The user edits the text by other means than typing (pasting, deleting a
-  // selection): the new text is kept as far as MaxLength allows.
+  // The Delete key: deletes the selection or the character after the cursor. It is
+  // no typed character, so OnKeyPress never sees it.
+  void PressDelete();
+  // The selection to the clipboard, and out of the text for a cut. A password
+  // field never gives its text away.
+  void CutToClipboard();
+  void CopyToClipboard();
+  // The clipboard's text in place of the selection, as far as MaxLength allows;
+  // a character OnKeyPress would swallow, or a control character, never goes in.
+  void PasteFromClipboard();
+  // The user replaces the whole text at once (as by selecting it all and pasting
+  // `text`), filtered and limited as a paste is.
   void EditText(const std::string& text);
+
+private:
+  struct Span {
+    int Start, Length;
+  };
+  Span Selection() const;
+  void Select(Span span);
+  int TextLength() const;
+  // How many characters may replace the span within MaxLength.
+  int Room(Span span) const;
+  // The characters of `text` that typing could put in: printable ones that pass OnKeyPress.
+  std::string Typeable(const std::string& text);
+  // Puts `inserted` in place of the span, the cursor after it; OnChange runs when
+  // the text changes.
+  void Replace(Span span, const std::string& inserted);
+
+  // The selection, valid while the text is the one it was made in.
+  std::string FSelectedIn;
+  int FSelStart = 0, FSelLength = 0;
 };
 
 class TEdit : public TCustomEdit {

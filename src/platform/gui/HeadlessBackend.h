@@ -38,6 +38,8 @@ public:
   // Filters of the open dialogs run, in order, with the filter index at the time.
   std::vector<std::pair<std::string, int>> DialogsRun;
   bool QuitCalled = false;
+  // The clipboard: what the program cut or copied, or what a test puts there.
+  std::string Clipboard;
 
   // Whether every scripted answer was used.
   bool ScriptUsedUp() const;
@@ -48,6 +50,8 @@ public:
   void RunMessageLoop() override {}
   void Quit() override { QuitCalled = true; }
   void Sync() override {}
+  std::string ClipboardText() override { return Clipboard; }
+  void SetClipboardText(const std::string& text) override { Clipboard = text; }
   void OpenHelp(const HelpRequest& request) override { HelpRequests.push_back(request); }
   void ShellExecute(const ShellRequest& request) override { ShellRequests.push_back(request); }
 

@@ -1,6 +1,7 @@
 #include "platform/qt/QtBackend.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
 #include <QEventLoop>
@@ -116,6 +117,11 @@ void QtBackend::Post(std::uint64_t id, std::function<void(TComponent&)> action) 
   });
 }
 
+void QtBackend::Apply(std::uint64_t id, const std::function<void(TComponent&)>& action) {
+  if (!Application) return;
+  if (TComponent* component = FindComponent(*Application, id)) action(*component);
+}
+
 void QtBackend::Sync() {
   if (FSyncing) return;
   if (!Application) {
@@ -218,6 +224,10 @@ void QtBackend::Quit() {
   // exit, not quit: quit would first ask every window to close.
   QCoreApplication::exit(0);
 }
+
+std::string QtBackend::ClipboardText() { return FromQt(QGuiApplication::clipboard()->text()); }
+
+void QtBackend::SetClipboardText(const std::string& text) { QGuiApplication::clipboard()->setText(ToQt(text)); }
 
 void QtBackend::OpenHelp(const HelpRequest& request) {
   const QString file = ToQt(request.HelpFile);

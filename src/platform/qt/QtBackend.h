@@ -34,6 +34,8 @@ public:
   void RunMessageLoop() override;
   void Quit() override;
   void Sync() override;
+  std::string ClipboardText() override;
+  void SetClipboardText(const std::string& text) override;
   void OpenHelp(const HelpRequest& request) override;
   void ShellExecute(const ShellRequest& request) override;
 
@@ -53,6 +55,7 @@ private:
   };
 
   void Post(std::uint64_t id, std::function<void(TComponent&)> action) override;
+  void Apply(std::uint64_t id, const std::function<void(TComponent&)>& action) override;
   QObject* EventFilter() override;
   void ShowPopup(TPopupMenu& menu, const QPoint& globalPos) override;
 

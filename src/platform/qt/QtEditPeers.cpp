@@ -1,15 +1,23 @@
 #include "platform/qt/QtEditPeers.h"
 
 #include <QAbstractItemView>
+#include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QScrollBar>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSignalBlocker>
 
 #include "platform/gui/Controls.h"
+#include "platform/gui/Menus.h"
+#include "platform/qt/QtKeys.h"
 #include "platform/qt/QtText.h"
 
 namespace {
@@ -27,44 +35,38 @@ public:
   }
 };
 
-// What a key pressed in a text field does: Qt may keep it (moving the cursor,
-// selecting, copying, Tab), it goes to the model as typed characters, or it is
-// dropped (pasting, cutting, deleting, undoing: edits the model does not offer).
-struct KeyRoute {
-  bool Consumed = false;
-  std::u32string Typed;
-};
-
-KeyRoute RouteKey(const QKeyEvent& key) {
-  static const QKeySequence::StandardKey dropped[] = {
-      QKeySequence::Paste, QKeySequence::Cut, QKeySequence::Undo, QKeySequence::Redo,
-      QKeySequence::Delete, QKeySequence::DeleteStartOfWord, QKeySequence::DeleteEndOfWord,
-      QKeySequence::DeleteEndOfLine, QKeySequence::DeleteCompleteLine};
-  for (QKeySequence::StandardKey standard : dropped)
-    if (key.matches(standard)) return {true, {}};
-  switch (key.key()) {
-    case Qt::Key_Backspace: return {true, std::u32string(1, VK_BACK)};
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return {true, std::u32string(1, U'\r')};
-    case Qt::Key_Delete: return {true, {}};
-    default: break;
-  }
-  if (key.modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) return {};
-  std::u32string typed;
-  for (char32_t c : key.text().toUcs4())
-    if (c >= 32 && c != 127) typed += c;
-  if (typed.empty()) return {};
-  return {true, typed};
-}
-
-// Routes a key event of a text field; true when Qt must not see it.
-template <typename Field>
-bool FilterTyping(QEvent* event, const std::function<void(std::function<void(Field&)>)>& post) {
+// Routes a key event of a combo box's text; true when Qt must not see it.
+bool FilterComboTyping(QEvent* event, const std::function<void(std::function<void(TComboBox&)>)>& post) {
   if (event->type() == QEvent::InputMethod) return true;
   if (event->type() != QEvent::KeyPress) return false;
   KeyRoute route = RouteKey(*static_cast<QKeyEvent*>(event));
-  for (char32_t key : route.Typed) post([key](Field& field) { field.TypeKey(key); });
+  for (char32_t key : route.Typed) post([key](TComboBox& combo) { combo.TypeKey(key); });
   return route.Consumed;
+}
+
+// A key sent to its field once more, when the edits typed before it are done.
+class ReplayedKey : public QKeyEvent {
+public:
+  explicit ReplayedKey(const QKeyEvent& key)
+      : QKeyEvent(key.type(), key.key(), key.modifiers(), key.nativeScanCode(), key.nativeVirtualKey(),
+                  key.nativeModifiers(), key.text(), key.isAutoRepeat(), static_cast<quint16>(key.count())) {}
+};
+
+// The user moved the cursor or the selection in Qt: the model holds them from now
+// on, but only on the text it holds itself (an edit still on its way puts the
+// cursor anew).
+void ReportSelection(QtPeerContext& context, std::uint64_t id, const QLineEdit& field) {
+  const QString text = field.text();
+  const bool selected = field.hasSelectedText();
+  const int from = selected ? field.selectionStart() : field.cursorPosition();
+  const int start = CharIndexOf(text, from);
+  const int length = selected ? CharIndexOf(text, field.selectionEnd()) - start : 0;
+  context.Apply(id, [&](TComponent& component) {
+    auto* edit = dynamic_cast<TCustomEdit*>(&component);
+    if (!edit || edit->Text != FromQt(text)) return;
+    edit->SetSelStart(start);
+    edit->SetSelLength(length);
+  });
 }
 
 void DisableDrops(QLineEdit* edit) {
@@ -86,28 +88,116 @@ QRect BoundLabelPlace(const TLabeledEdit& edit, QSize label) {
 
 }  // namespace
 
+void QtEditPeer::EditPoster::operator()(std::function<void(TCustomEdit&)> action) const {
+  ++*OnTheirWay;
+  Context->Post(Id, [count = OnTheirWay, action = std::move(action)](TComponent& component) {
+    --*count;
+    if (auto* edit = dynamic_cast<TCustomEdit*>(&component)) action(*edit);
+  });
+}
+
 QtEditPeer::QtEditPeer(QtPeerContext& context, std::uint64_t id)
-    : QtPeer(context, id), FEdit(new QLineEdit) {
+    : QtPeer(context, id), FEdit(new QLineEdit), FPost{&context, id, std::make_shared<int>(0)} {
   DisableDrops(FEdit);
   SetWidget(FEdit);
+  const auto report = [context = &context, id, field = FEdit] { ReportSelection(*context, id, *field); };
+  QObject::connect(FEdit, &QLineEdit::cursorPositionChanged, FEdit, report);
+  QObject::connect(FEdit, &QLineEdit::selectionChanged, FEdit, report);
+  // Should Qt edit the text after all, by a way not routed here, the model's text comes back.
+  QObject::connect(FEdit, &QLineEdit::textEdited, FEdit,
+                   [context = &context, id] { context->Post(id, [](TComponent&) {}); });
 }
 
 bool QtEditPeer::Filter(QObject* watched, QEvent* event) {
-  if (watched == FEdit &&
-      FilterTyping<TCustomEdit>(event, [this](auto action) { Post<TCustomEdit>(std::move(action)); }))
+  if (watched != FEdit) return QtPeer::Filter(watched, event);
+  switch (event->type()) {
+    case QEvent::InputMethod: return true;
+    case QEvent::KeyPress: return FilterKey(*static_cast<QKeyEvent*>(event));
+    case QEvent::ContextMenu: {
+      const QPoint at = static_cast<QContextMenuEvent*>(event)->globalPos();
+      Post<TCustomEdit>([this, at](TCustomEdit& edit) {
+        if (edit.PopupMenu) FContext.ShowPopup(*edit.PopupMenu, at);
+        else ShowEditMenu(edit, at);
+      });
+      return true;
+    }
+    default: break;
+  }
+  const bool consumed = QtPeer::Filter(watched, event);
+  return KeepsMouseFromQt(*event) || consumed;
+}
+
+bool QtEditPeer::FilterKey(QKeyEvent& key) {
+  if (dynamic_cast<ReplayedKey*>(&key)) return false;
+  EditKeyRoute route = RouteEditKey(key);
+  if (route.Action) {
+    FPost(std::move(route.Action));
     return true;
-  return QtPeer::Filter(watched, event);
+  }
+  if (route.Consumed || *FPost.OnTheirWay == 0) return route.Consumed;
+  // A key that moves the cursor, while edits typed before it are still on their
+  // way: it moves the cursor in the text they leave.
+  auto replay = std::make_shared<ReplayedKey>(key);
+  FPost([field = QPointer<QLineEdit>(FEdit), replay](TCustomEdit&) {
+    if (field) QCoreApplication::sendEvent(field, replay.get());
+  });
+  return true;
+}
+
+// A Shift-drag of a field the program moves selects nothing, and a middle-button
+// paste would put text in behind the model's back.
+bool QtEditPeer::KeepsMouseFromQt(QEvent& event) {
+  switch (event.type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+      const auto& mouse = static_cast<const QMouseEvent&>(event);
+      if (mouse.button() == Qt::MiddleButton) return true;
+      if (mouse.button() == Qt::LeftButton)
+        FDragging = FProgramDrags && (mouse.modifiers() & Qt::ShiftModifier);
+      return FDragging;
+    }
+    case QEvent::MouseMove: return FDragging;
+    case QEvent::MouseButtonRelease: {
+      const auto& mouse = static_cast<const QMouseEvent&>(event);
+      if (mouse.button() == Qt::MiddleButton) return true;
+      const bool dragged = FDragging;
+      if (mouse.button() == Qt::LeftButton) FDragging = false;
+      return dragged;
+    }
+    default: return false;
+  }
+}
+
+// The edit menu of a field without a pop-up menu of its own; every item acts
+// through the model.
+void QtEditPeer::ShowEditMenu(const TCustomEdit& edit, const QPoint& globalPos) {
+  auto* menu = new QMenu(FEdit);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  const bool selected = edit.SelLength() > 0, writable = !edit.ReadOnly, hidden = edit.PasswordChar != 0;
+  const auto add = [menu, post = FPost](const char* text, bool enabled, std::function<void(TCustomEdit&)> action) {
+    QAction* item = menu->addAction(QCoreApplication::translate("QLineEdit", text));
+    item->setEnabled(enabled);
+    QObject::connect(item, &QAction::triggered, menu, [post, action] { post(action); });
+  };
+  add("Cu&t", writable && selected && !hidden, [](TCustomEdit& e) { e.CutToClipboard(); });
+  add("&Copy", selected && !hidden, [](TCustomEdit& e) { e.CopyToClipboard(); });
+  add("&Paste", writable && !QGuiApplication::clipboard()->text().isEmpty(),
+      [](TCustomEdit& e) { e.PasteFromClipboard(); });
+  add("Delete", writable && selected, [](TCustomEdit& e) { e.PressDelete(); });
+  menu->addSeparator();
+  add("Select All", !edit.Text.empty(), [](TCustomEdit& e) { e.SelectAll(); });
+  menu->popup(globalPos);
 }
 
 QFont QtEditPeer::ShownFont(const TFont& font) const { return ModelFont(font, true); }
 
 void QtEditPeer::SyncContent(TControl& control) {
   auto& edit = static_cast<TCustomEdit&>(control);
+  FProgramDrags = edit.OnMouseDown && edit.OnMouseMove;
+  const QSignalBlocker blocker(FEdit);
   const QString text = ToQt(edit.Text);
-  if (FEdit->text() != text) {
-    const QSignalBlocker blocker(FEdit);
-    FEdit->setText(text);
-  }
+  if (FEdit->text() != text) FEdit->setText(text);
+  SyncSelection(edit);
   if (FEdit->isReadOnly() != edit.ReadOnly) FEdit->setReadOnly(edit.ReadOnly);
   if (FPasswordChar != edit.PasswordChar) {
     FPasswordChar = edit.PasswordChar;
@@ -115,6 +205,19 @@ void QtEditPeer::SyncContent(TControl& control) {
     FEdit->setStyleSheet(FPasswordChar ? QString("QLineEdit { lineedit-password-character: %1 }")
                                              .arg(static_cast<uint>(FPasswordChar))
                                        : QString());
+  }
+}
+
+// Changed only where it differs, so a selection the user made towards its start
+// keeps its direction.
+void QtEditPeer::SyncSelection(const TCustomEdit& edit) {
+  const QString text = FEdit->text();
+  const int start = Utf16IndexOf(text, edit.SelStart());
+  const int end = Utf16IndexOf(text, edit.SelStart() + edit.SelLength());
+  if (start == end) {
+    if (FEdit->hasSelectedText() || FEdit->cursorPosition() != start) FEdit->setCursorPosition(start);
+  } else if (!FEdit->hasSelectedText() || FEdit->selectionStart() != start || FEdit->selectionEnd() != end) {
+    FEdit->setSelection(start, end - start);
   }
 }
 
@@ -214,7 +317,7 @@ QtComboBoxPeer::QtComboBoxPeer(QtPeerContext& context, std::uint64_t id)
 }
 
 bool QtComboBoxPeer::Filter(QObject* watched, QEvent* event) {
-  if (FilterTyping<TComboBox>(event, [this](auto action) { Post<TComboBox>(std::move(action)); }))
+  if (FilterComboTyping(event, [this](auto action) { Post<TComboBox>(std::move(action)); }))
     return true;
   return QtPeer::Filter(watched, event);
 }

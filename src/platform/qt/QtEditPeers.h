@@ -2,15 +2,20 @@
 // Peers of the text controls: one-line edits (labelled or not), memos and combo
 // boxes. Qt never edits the text of an edit or a combo box itself: a typed key goes
 // to the model's TypeKey, and the next sync shows the text the model then holds.
+// An edit's cursor and selection are the model's too: the user moves them in Qt,
+// and the model learns of it at once.
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/qt/QtPeer.h"
 
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class TCustomEdit;
 class TStringList;
 
 class QtEditPeer : public QtPeer {
@@ -24,8 +29,25 @@ protected:
   QFont ShownFont(const TFont& font) const override;
 
 private:
+  // Posts edits to the model and counts those still on their way.
+  struct EditPoster {
+    QtPeerContext* Context;
+    std::uint64_t Id;
+    std::shared_ptr<int> OnTheirWay;
+    void operator()(std::function<void(TCustomEdit&)> action) const;
+  };
+
+  bool FilterKey(QKeyEvent& key);
+  // Mouse events Qt must not see, though the model does.
+  bool KeepsMouseFromQt(QEvent& event);
+  void ShowEditMenu(const TCustomEdit& edit, const QPoint& globalPos);
+  void SyncSelection(const TCustomEdit& edit);
+
   QLineEdit* FEdit;
+  EditPoster FPost;
   char32_t FPasswordChar = 0;
+  bool FProgramDrags = false;  // the program's mouse handlers move the field
+  bool FDragging = false;
 };
 
 // A labelled edit: the edit, and its label beside it in the same container, placed

@@ -21,6 +21,9 @@ public:
   // Runs `action` on the component with this id once Qt's event handling has
   // returned, if the component still exists, and then brings the screen in line.
   virtual void Post(std::uint64_t id, std::function<void(TComponent&)> action) = 0;
+  // Runs `action` on the component with this id now, if it still exists: only for
+  // what runs no handler, such as the cursor of an edit the user moved.
+  virtual void Apply(std::uint64_t id, const std::function<void(TComponent&)>& action) = 0;
   // The event filter that passes a watched widget's events to its peer.
   virtual QObject* EventFilter() = 0;
   // Shows a pop-up menu at a point of the screen.

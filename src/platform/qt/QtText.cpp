@@ -7,6 +7,20 @@ QString ToQt(const std::string& text) { return QString::fromUtf8(text.data(), st
 
 std::string FromQt(const QString& text) { return text.toStdString(); }
 
+int CharIndexOf(const QString& text, int utf16Index) {
+  int chars = 0;
+  for (int i = 0; i < utf16Index && i < text.size(); ++i)
+    if (!(i > 0 && text[i].isLowSurrogate() && text[i - 1].isHighSurrogate())) ++chars;
+  return chars;
+}
+
+int Utf16IndexOf(const QString& text, int charIndex) {
+  int i = 0;
+  for (int chars = 0; chars < charIndex && i < text.size(); ++chars)
+    i += text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
+  return i;
+}
+
 QColor ToQColor(TColor color) {
   return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
                 static_cast<int>((color >> 16) & 0xFF));

@@ -11,6 +11,9 @@
 
 QString ToQt(const std::string& text);
 std::string FromQt(const QString& text);
+// Positions in a text: Qt counts UTF-16 units, the model characters.
+int CharIndexOf(const QString& text, int utf16Index);
+int Utf16IndexOf(const QString& text, int charIndex);
 
 QColor ToQColor(TColor color);
 

@@ -28,10 +28,17 @@ std::size_t Length(std::string_view text) {
   return count;
 }
 
-std::string Left(std::string_view text, std::size_t count) {
+std::size_t Offset(std::string_view text, std::size_t index) {
   std::size_t pos = 0;
-  for (std::size_t n = 0; n < count && pos < text.size(); ++n) Next(text, pos);
-  return std::string(text.substr(0, pos));
+  for (std::size_t n = 0; n < index && pos < text.size(); ++n) Next(text, pos);
+  return pos;
+}
+
+std::string Left(std::string_view text, std::size_t count) { return std::string(text.substr(0, Offset(text, count))); }
+
+std::string Middle(std::string_view text, std::size_t index, std::size_t count) {
+  const std::size_t from = Offset(text, index);
+  return std::string(text.substr(from, Offset(text.substr(from), count)));
 }
 
 std::string DropLast(std::string_view text) {

@@ -9,6 +9,10 @@ namespace utf8 {
 std::size_t Length(std::string_view text);
 // The first `count` characters of the text (all of it when shorter).
 std::string Left(std::string_view text, std::size_t count);
+// The byte offset at which character `index` starts (the text's size past its end).
+std::size_t Offset(std::string_view text, std::size_t index);
+// `count` characters from character `index` on (fewer at the text's end).
+std::string Middle(std::string_view text, std::size_t index, std::size_t count);
 // The text without its last character (empty text stays empty).
 std::string DropLast(std::string_view text);
 // Appends one code point, encoded as UTF-8.
