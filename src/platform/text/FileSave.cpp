@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <random>
 
 #include "platform/text/Exceptions.h"
@@ -58,9 +59,11 @@ TTarget ResolveTarget(const std::string& path) {
       return target;
     }
     if (links == MaxLinksFollowed) Fail(path, ELOOP, TFilePlace::File);
-    std::string pointed(static_cast<std::size_t>(target.Status.st_size) + 1, '\0');
+    // Some file systems give a link no size: the buffer is as long as a path can be.
+    std::string pointed(PATH_MAX, '\0');
     const ssize_t length = readlink(target.Path.c_str(), pointed.data(), pointed.size());
     if (length < 0) Fail(path, errno, TFilePlace::File);
+    if (static_cast<std::size_t>(length) == pointed.size()) Fail(path, ENAMETOOLONG, TFilePlace::File);
     pointed.resize(static_cast<std::size_t>(length));
     target.Path = pointed.front() == '/' ? pointed : FolderOf(target.Path) + "/" + pointed;
   }
@@ -105,22 +108,28 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-// Writes the whole content and flushes it to the disk; false with errno set.
+// Writes the whole content and flushes it to the disk; false with errno set. A file
+// system that cannot flush at all is no reason to fail.
 bool WriteDurably(int fd, std::string_view bytes) {
-  return WriteAll(fd, bytes) && ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && fsync(fd) == 0;
+  if (!WriteAll(fd, bytes) || ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) return false;
+  return fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
 }
 
 // Closes a descriptor and tells whether the close itself succeeded (a file system
 // may report a failed write only then).
 bool CloseChecked(int fd) { return close(fd) == 0 || errno == EINTR; }
 
+// A call whose failure the save goes on from: what it cannot set stays as the
+// system made it.
+void AcceptFailure(int result) { static_cast<void>(result); }
+
 // Gives the new file the old one's owner and group as far as the process may set
-// them (a member of the file's group may set the group alone), and its permission
-// bits always; the bits come last, since a change of owner clears some of them.
-bool TakeOverIdentity(int fd, const struct stat& old) {
-  if (fchown(fd, old.st_uid, old.st_gid) != 0 && fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0)
-    errno = 0;  // neither may be set: the new file has the process's owner and group
-  return fchmod(fd, old.st_mode & 07777) == 0;
+// them (a member of the file's group may set the group alone), then its permission
+// bits, since a change of owner clears some of them. A file system without owners
+// or permissions (a memory stick's) refuses both, which does not stop the save.
+void TakeOverIdentity(int fd, const struct stat& old) {
+  if (fchown(fd, old.st_uid, old.st_gid) != 0) AcceptFailure(fchown(fd, static_cast<uid_t>(-1), old.st_gid));
+  AcceptFailure(fchmod(fd, old.st_mode & 07777));
 }
 
 void SyncFolder(const std::string& folder) {
@@ -189,7 +198,8 @@ void SaveFileWhole(const std::string& path, std::string_view bytes, const TSaveH
     unlink(temporary.c_str());
     Fail(path, error, TFilePlace::File);
   };
-  if ((target.Exists && !TakeOverIdentity(fd, target.Status)) || !WriteDurably(fd, bytes)) {
+  if (target.Exists) TakeOverIdentity(fd, target.Status);
+  if (!WriteDurably(fd, bytes)) {
     const int error = errno;
     close(fd);
     discard(error);
