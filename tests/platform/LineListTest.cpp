@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <random>
 
 #include "platform/text/CodePage1251.h"
 #include "platform/text/Exceptions.h"
@@ -41,6 +42,29 @@ TEST_F(LineList, SplitsAtCrLfAndCrLf) {
 
   list.LoadFromFile(Write("empty.txt", ""));
   EXPECT_EQ(list.Count(), 0);
+}
+
+TEST_F(LineList, AnyMixOfBreaksAndCyrillicSplitsAsReadByteByByte) {
+  std::mt19937 random(7);
+  const std::string alphabet = std::string(40, 'a') + "b\r\n\xC0\xE9";
+  std::string bytes;
+  for (int i = 0; i < 20000; ++i) bytes += alphabet[random() % alphabet.size()];
+  // The lines as a plain reading byte by byte finds them.
+  std::vector<std::string> expected;
+  std::string line;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] != '\r' && bytes[i] != '\n') {
+      line += bytes[i];
+      continue;
+    }
+    expected.push_back(Cp1251ToUtf8(line));
+    line.clear();
+    if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+  }
+  if (!line.empty()) expected.push_back(Cp1251ToUtf8(line));
+  TStringList list;
+  list.LoadFromFile(Write("mix.txt", bytes));
+  EXPECT_EQ(LinesOf(list), expected);
 }
 
 TEST_F(LineList, LineBreaksAcrossTheReadPiecesOfALargeFile) {

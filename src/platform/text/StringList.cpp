@@ -4,10 +4,11 @@
 #include <malloc.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include <cerrno>
-#include <cstdint>
-#include <cstring>
 
 #include "platform/text/CodePage1251.h"
 #include "platform/text/Exceptions.h"
@@ -99,18 +100,24 @@ private:
     const char* const begin = piece.data();
     const char* const end = begin + piece.size();
     const char* p = begin + from;
-    // Eight bytes at a time: a line's bytes hold no CR or LF almost everywhere.
-    constexpr std::uint64_t Ones = 0x0101010101010101ULL, Highs = 0x8080808080808080ULL;
-    std::uint64_t seen = 0;
-    for (; end - p >= 8; p += 8) {
-      std::uint64_t word;
-      std::memcpy(&word, p, 8);
-      const std::uint64_t cr = word ^ (Ones * '\r'), lf = word ^ (Ones * '\n');
-      if ((((cr - Ones) & ~cr) | ((lf - Ones) & ~lf)) & Highs) break;
-      seen |= word;
+#if defined(__SSE2__)
+    // Sixteen bytes at a time: a line's bytes hold no CR or LF almost everywhere.
+    const __m128i cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n');
+    for (; end - p >= 16; p += 16) {
+      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+      const auto breaks = static_cast<unsigned>(
+          _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf))));
+      const auto high = static_cast<unsigned>(_mm_movemask_epi8(bytes));  // the bytes from 0x80 on
+      if (breaks != 0) {
+        const int at = __builtin_ctz(breaks);
+        if (high & ((1u << at) - 1)) ascii = false;
+        return static_cast<std::size_t>(p - begin) + static_cast<std::size_t>(at);
+      }
+      if (high != 0) ascii = false;
     }
-    for (; p < end && *p != '\r' && *p != '\n'; ++p) seen |= static_cast<unsigned char>(*p);
-    if (seen & Highs) ascii = false;
+#endif
+    for (; p < end && *p != '\r' && *p != '\n'; ++p)
+      if (static_cast<unsigned char>(*p) >= 0x80) ascii = false;
     return static_cast<std::size_t>(p - begin);
   }
 
