@@ -134,6 +134,21 @@ TEST_F(SavedFile, IntoAFolderWithoutWriteAccessOverwritesAWritableFileInPlace) {
   });
 }
 
+TEST_F(SavedFile, AnUnreadableFileIsToldApartFromAnUnreachableFolder) {
+  fs::create_directory(folder / "shut");
+  const auto unreadable = Write("secret.psw", "x\r\n");
+  const auto unreachable = Write("shut/alu.tbl", "x\r\n");
+  AsAnOrdinaryUser(folder, [&] {
+    chmod(unreadable.c_str(), 0200);
+    chmod((folder / "shut").c_str(), 0600);
+    const bool told =
+        OpenFailure(unreadable) == "Не удаётся открыть файл \"" + unreadable + "\". Нет доступа к файлу." &&
+        OpenFailure(unreachable) == "Не удаётся открыть файл \"" + unreachable + "\". Нет доступа к папке.";
+    chmod((folder / "shut").c_str(), 0755);
+    return told;
+  });
+}
+
 TEST_F(SavedFile, TellsTheCommonCausesInRussian) {
   fs::create_directory(folder / "alu.tbl");
   const auto inPlace = (folder / "alu.tbl").string();

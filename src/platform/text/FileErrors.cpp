@@ -1,5 +1,7 @@
 #include "platform/text/FileErrors.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 
 std::string FileErrorReason(int error, TFilePlace place) {
@@ -22,4 +24,15 @@ std::string FileErrorReason(int error, TFilePlace place) {
     case EIO: return "Ошибка чтения или записи на диске.";
     default: return "Ошибка файловой системы (код " + std::to_string(error) + ").";
   }
+}
+
+std::string FolderOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string OpenErrorReason(const std::string& path, int error) {
+  const bool folderReached = access(FolderOf(path).c_str(), X_OK) == 0;
+  return FileErrorReason(error, folderReached ? TFilePlace::File : TFilePlace::Folder);
 }

@@ -10,3 +10,10 @@ enum class TFilePlace { File, Folder };
 
 // One Russian sentence, ending in a full stop, for the error code `error` (errno).
 std::string FileErrorReason(int error, TFilePlace place);
+
+// The folder that holds the file `path` ("." for a bare name).
+std::string FolderOf(const std::string& path);
+
+// Why the file `path` could not be opened: the folder's fault where the folder
+// itself cannot be reached, else the file's.
+std::string OpenErrorReason(const std::string& path, int error);

@@ -28,12 +28,6 @@ constexpr std::size_t NameKeptInTemporary = 64;
   Fail(path, FileErrorReason(error, place));
 }
 
-std::string FolderOf(const std::string& path) {
-  const auto slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 std::string NameOf(const std::string& path) {
   const auto slash = path.rfind('/');
   return slash == std::string::npos ? path : path.substr(slash + 1);

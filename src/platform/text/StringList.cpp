@@ -33,7 +33,7 @@ constexpr std::size_t LinesWorthGivingBack = 10'000;
 class TReadFile {
 public:
   explicit TReadFile(const std::string& path) : FPath(path), FFd(open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
-    if (FFd < 0) CannotOpen(path, FileErrorReason(errno, errno == ENOENT ? TFilePlace::File : TFilePlace::Folder));
+    if (FFd < 0) CannotOpen(path, OpenErrorReason(path, errno));
     struct stat status {};
     if (fstat(FFd, &status) == 0 && S_ISDIR(status.st_mode)) {
       close(FFd);
