@@ -18,7 +18,7 @@ const std::array<const char*, 13> FileNotice = {
     "written by Opbench from the project's pin table and the",
     "settings accepted in it: the clock period, the operands",
     "X and Y, the time unit and the number of clock cycles.",
-    "Each row after the PATTERN line gives the time of an instant",
+    "Each row of the table below gives the time of an instant",
     "and the value of every signal at that instant; the outputs",
     "are left as X for the simulator to fill in.",
     "Simulate the project with this table and save the",

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "platform/text/Utf8.h"
+#include "results/UFreslook.h"
 #include "vector/VectorRun.h"
 
 namespace {
@@ -140,7 +141,7 @@ TEST_F(VectorCommand, ResetReleaseAtPeriodThirtyIsWrittenWithDecimalPoint) {
                                       "30> X X X = X X X X X ", ";"}));
 }
 
-TEST_F(VectorCommand, TheNoticeSaysWhatTheFileIsAndASimulatorsOwnHeaderIsAccepted) {
+TEST_F(VectorCommand, TheNoticeSaysWhatTheFileIsAndNeitherItNorASimulatorsOwnHeaderGetsInTheWay) {
   PrepareExample();
   FMain->N7->Click();
   const std::vector<std::string> lines = LinesOf(*FMain->VectorLines);
@@ -151,8 +152,17 @@ TEST_F(VectorCommand, TheNoticeSaysWhatTheFileIsAndASimulatorsOwnHeaderIsAccepte
   EXPECT_NE(notice.find("Input vector table"), std::string::npos);
   EXPECT_NE(notice.find("written by Opbench"), std::string::npos);
   EXPECT_NE(notice.find("Vector Table Output over this file"), std::string::npos);
-  for (const char* word : {"Altera", "Intel", "Copyright", "rights", "License", "warranty"})
+  for (const char* word : {"Altera", "Intel", "Copyright", "rights", "License", "warranty", "PATTERN"})
     EXPECT_EQ(notice.find(word), std::string::npos) << word;
+
+  // A simulator that keeps the table's head: the text view starts at the first row,
+  // not inside the notice.
+  FMain->N12->Click();
+  FMain->N19->Click();
+  const std::vector<std::string> shown = LinesOf(FResLook->Memo1->Lines);
+  ASSERT_GE(shown.size(), 2u);
+  EXPECT_EQ(shown[1], "0> 0 0100000000000000 1 = XX XXX XXXXXXXX X X ");  // after the memo's own empty line
+  FResLook->Button1->Click();
 
   // The simulator heads its output with a notice of its own; the result is
   // accepted by its group lines all the same.
