@@ -1,6 +1,8 @@
 // Reading the project schematic ("Файл проекта") into the pin grid.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "mainwin/PinTable.h"
 #include "mainwin/ProjectSchematic.h"
 #include "mainwin/UMain.h"
@@ -127,11 +129,17 @@ TEST_F(ReadSchematic, CancelAfterAReadReadsTheSameFileAgainWithEmptyRoles) {
   EXPECT_TRUE(backend.Boxes.empty());
 }
 
-TEST_F(ReadSchematic, MissingFileKeepsTheCountAndTheStepControls) {
+TEST_F(ReadSchematic, MissingFileOrPipeKeepsTheCountAndTheStepControls) {
   Read(SchematicText({{"clk"}, {"X[7..0]"}, {"Y"}}));
   backend.ChooseFile((folder / "gone.bdf").string());
   FMain->N10->Click();
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Файл не удаётся открыть"});
+  // A pipe that nobody writes into is refused the same way, without waiting for it.
+  const auto pipe = folder / "pipe.bdf";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
+  backend.ChooseFile(pipe.string());
+  FMain->N10->Click();
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>(2, "Файл не удаётся открыть"));
   EXPECT_EQ(PinRowCount, 4);
   EXPECT_EQ(GridRows(), std::vector<std::string>{"||"});
   EXPECT_FALSE(FMain->PinsLoaded);

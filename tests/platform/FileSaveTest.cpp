@@ -68,6 +68,18 @@ void AsAnOrdinaryUser(const fs::path& folder, Body body) {
       ::testing::ExitedWithCode(0), "");
 }
 
+// Runs `body` in a child process that is stopped after five seconds, so that a call
+// that blocks fails the test instead of hanging it.
+template <typename Body>
+void WithinFiveSeconds(Body body) {
+  EXPECT_EXIT(
+      {
+        alarm(5);
+        std::_Exit(body() ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
+}
+
 }  // namespace
 
 TEST_F(SavedFile, KeepsItsPermissionsAndANewOneTakesTheUmask) {
@@ -167,6 +179,18 @@ TEST_F(SavedFile, TellsTheCommonCausesInRussian) {
   chmod(locked.c_str(), 0444);
   EXPECT_EQ(SaveFailure(locked), Reason(locked, "Файл только для чтения."));
   EXPECT_EQ(Read(locked), "old\r\n");
+
+  // A pipe nobody writes into, and a link to it, are refused at once; so is a device.
+  const auto pipe = (folder / "pipe.bdf").string();
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
+  fs::create_symlink("pipe.bdf", folder / "to-pipe.bdf");
+  const auto toPipe = (folder / "to-pipe.bdf").string();
+  WithinFiveSeconds([&] {
+    return OpenFailure(pipe) == "Не удаётся открыть файл \"" + pipe + "\". Это не обычный файл." &&
+           OpenFailure(toPipe) == "Не удаётся открыть файл \"" + toPipe + "\". Это не обычный файл." &&
+           OpenFailure("/dev/zero") == "Не удаётся открыть файл \"/dev/zero\". Это не обычный файл.";
+  });
+  EXPECT_EQ(SaveFailure(pipe), Reason(pipe, "Это не обычный файл."));
 }
 
 // A small disk of the test's own: full, then read-only. Mounting it needs root.

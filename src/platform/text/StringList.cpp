@@ -29,16 +29,33 @@ constexpr std::size_t LinesWorthGivingBack = 10'000;
   throw EFOpenError("Не удаётся открыть файл \"" + path + "\". " + reason);
 }
 
-// An open file, closed however the reading ends.
+// Refuses what is not a regular file: a pipe or a device would block the open or
+// the reading for ever, or never end.
+void CheckReadable(const std::string& path, const struct stat& status) {
+  if (S_ISDIR(status.st_mode)) CannotOpen(path, FileErrorReason(EISDIR, TFilePlace::File));
+  if (!S_ISREG(status.st_mode)) CannotOpen(path, "Это не обычный файл.");
+}
+
+// An open regular file, closed however the reading ends.
 class TReadFile {
 public:
-  explicit TReadFile(const std::string& path) : FPath(path), FFd(open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
-    if (FFd < 0) CannotOpen(path, OpenErrorReason(path, errno));
+  explicit TReadFile(const std::string& path) : FPath(path) {
+    // Looked at before the open, so that opening a device has no effect on it, and
+    // opened without waiting, should a pipe have taken the file's place meanwhile.
     struct stat status {};
-    if (fstat(FFd, &status) == 0 && S_ISDIR(status.st_mode)) {
-      close(FFd);
-      CannotOpen(path, FileErrorReason(EISDIR, TFilePlace::File));
+    if (stat(path.c_str(), &status) != 0) CannotOpen(path, OpenErrorReason(path, errno));
+    CheckReadable(path, status);
+    FFd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (FFd < 0) CannotOpen(path, OpenErrorReason(path, errno));
+    const int error = fstat(FFd, &status) == 0 ? 0 : errno;
+    if (error == 0 && S_ISREG(status.st_mode)) {
+      // A regular file is read as any other: should a read ever have to wait, it waits.
+      fcntl(FFd, F_SETFL, fcntl(FFd, F_GETFL) & ~O_NONBLOCK);
+      return;
     }
+    close(FFd);
+    if (error != 0) CannotOpen(path, FileErrorReason(error, TFilePlace::File));
+    CheckReadable(path, status);
   }
   ~TReadFile() { close(FFd); }
   TReadFile(const TReadFile&) = delete;
@@ -55,7 +72,7 @@ public:
 
 private:
   std::string FPath;
-  int FFd;
+  int FFd = -1;
 };
 
 // Splits bytes into lines at CR, LF or CR LF, a CR LF also when a piece ends
