@@ -49,23 +49,31 @@ protected:
   }
 };
 
+constexpr uid_t Nobody = 65534;
+
 // Runs `body` in a child process that has no power to ignore permissions (as root,
-// it becomes the user nobody and owns the test's folder), so that a folder's missing
-// write access holds; the test fails with what the child wrote when `body` fails.
+// it becomes the user nobody, in nobody's group), so that missing access holds; the
+// test fails when `body` fails.
 template <typename Body>
-void AsAnOrdinaryUser(const fs::path& folder, Body body) {
-  constexpr uid_t Nobody = 65534;
+void AsNobody(Body body) {
   const bool root = geteuid() == 0;
-  if (root) {
-    for (const auto& entry : fs::recursive_directory_iterator(folder)) lchown(entry.path().c_str(), Nobody, Nobody);
-    lchown(folder.c_str(), Nobody, Nobody);
-  }
   EXPECT_EXIT(
       {
         if (root && (setgid(Nobody) != 0 || setuid(Nobody) != 0)) std::_Exit(2);
         std::_Exit(body() ? 0 : 1);
       },
       ::testing::ExitedWithCode(0), "");
+}
+
+// As nobody, who owns the test's folder and everything in it (as root; otherwise
+// the user running the tests owns them already).
+template <typename Body>
+void AsAnOrdinaryUser(const fs::path& folder, Body body) {
+  if (geteuid() == 0) {
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) lchown(entry.path().c_str(), Nobody, Nobody);
+    lchown(folder.c_str(), Nobody, Nobody);
+  }
+  AsNobody(body);
 }
 
 // Runs `body` in a child process that is stopped after five seconds, so that a call
@@ -106,7 +114,7 @@ TEST_F(SavedFile, KeepsItsPermissionsAndANewOneTakesTheUmask) {
   EXPECT_EQ(ModeOf(folder / "new.tbl"), 0640);
 }
 
-TEST_F(SavedFile, ThroughALinkReplacesTheFileItNamesAndTheLinkStays) {
+TEST_F(SavedFile, ThroughLinksTheFileTheyNameGetsTheNewContentAndEveryNameStays) {
   fs::create_directory(folder / "real");
   const auto real = Write("real/alu.tbl", "old\r\n");
   chmod(real.c_str(), 0600);
@@ -131,6 +139,22 @@ TEST_F(SavedFile, ThroughALinkReplacesTheFileItNamesAndTheLinkStays) {
   fs::create_symlink("loop-a", folder / "loop-b");
   const auto loop = (folder / "loop-a").string();
   EXPECT_EQ(SaveFailure(loop), Reason(loop, "Ссылки на файл образуют петлю."));
+
+  // A file with a second name: both names show the new content.
+  fs::create_hard_link(real, folder / "second.tbl");
+  EXPECT_EQ(SaveFailure((folder / "second.tbl").string(), "newer"), "");
+  EXPECT_EQ(Read(real), "newer\r\n");
+  EXPECT_EQ(Read(folder / "second.tbl"), "newer\r\n");
+  EXPECT_EQ(fs::hard_link_count(real), 2u);
+  EXPECT_EQ(ModeOf(real), 0600u);
+}
+
+TEST_F(SavedFile, AFileTheUserMayWriteThroughItsGroupIsSaved) {
+  if (geteuid() != 0) GTEST_SKIP() << "a file of another owner in the user's group needs root to be made";
+  const auto path = Write("shared.tbl", "old\r\n");
+  ASSERT_EQ(chown(path.c_str(), 0, Nobody), 0);
+  ASSERT_EQ(chmod(path.c_str(), 0464), 0);
+  AsNobody([&] { return SaveFailure(path) == "" && Read(path) == "new\r\n"; });
 }
 
 TEST_F(SavedFile, IntoAFolderWithoutWriteAccessOverwritesAWritableFileInPlace) {

@@ -63,15 +63,21 @@ TTarget ResolveTarget(const std::string& path) {
   }
 }
 
-// Refuses what a save must not replace: a folder, a device or pipe, a read-only file.
+// Refuses what a save must not replace: a folder, a device or pipe, a file that
+// nobody may write, or one that this process may not write (through its owner's,
+// its group's or everybody's permission, whichever applies to the process).
 void CheckReplaceable(const std::string& path, const TTarget& target) {
   if (!target.Exists) return;
   const mode_t mode = target.Status.st_mode;
   if (S_ISDIR(mode)) Fail(path, EISDIR, TFilePlace::File);
   if (!S_ISREG(mode)) Fail(path, "Это не обычный файл.");
-  if ((mode & S_IWUSR) == 0) Fail(path, "Файл только для чтения.");
+  if ((mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) Fail(path, "Файл только для чтения.");
   if (access(target.Path.c_str(), W_OK) != 0) Fail(path, errno, TFilePlace::File);
 }
+
+// A file that has other names besides this one: a new file renamed over this name
+// would leave the others with the old content.
+bool HasOtherNames(const TTarget& target) { return target.Exists && target.Status.st_nlink > 1; }
 
 // A name nobody else uses: hidden, the target's name within a length that the name
 // limit always allows, and a random part.
@@ -151,8 +157,8 @@ int CreateTemporary(const std::string& folder, const std::string& targetName, co
 }
 
 // Writes the new content over the target itself, for a folder that takes no new
-// file. Should the write fail, the old content is put back as far as the disk
-// allows, so a full disk leaves the old file whole.
+// file or a file with several names. Should the write fail, the old content is put
+// back as far as the disk allows, so a full disk leaves the old file whole.
 void OverwriteInPlace(const std::string& path, const TTarget& target, std::string_view bytes) {
   const int fd = open(target.Path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
   if (fd < 0) Fail(path, errno, TFilePlace::File);
@@ -180,6 +186,7 @@ void SaveFileWhole(const std::string& path, std::string_view bytes, const TSaveH
   if (path.empty()) Fail(path, "Имя файла не задано.");
   const TTarget target = ResolveTarget(path);
   CheckReplaceable(path, target);
+  if (HasOtherNames(target)) return OverwriteInPlace(path, target, bytes);
   const std::string folder = FolderOf(target.Path);
 
   std::string temporary;

@@ -1,10 +1,15 @@
 #pragma once
-// Saving a file whole: the new content is written to a temporary file beside the
-// target, flushed to the disk and renamed over the target, so that the name holds
-// either the whole old file or the whole new one, whatever fails and even after a
-// crash. The new file keeps the old one's permissions (and its owner where the
-// process may set it); a target that is a symbolic link has the file it points to
-// replaced, and the link stays.
+// Saving a file whole. As a rule the new content is written to a temporary file
+// beside the target, flushed to the disk and renamed over the target, so that the
+// name holds either the whole old file or the whole new one, whatever fails and even
+// after a crash. The new file keeps the old one's permissions (and its owner where
+// the process may set it); a target that is a symbolic link has the file it points
+// to replaced, and the link stays.
+// Where no temporary file can stand beside the target (its folder takes no new
+// file), and where the target has other names (hard links) that must see the new
+// content too, the target is written over in place instead: a write that fails puts
+// the old content back as far as the disk allows, but a crash in the middle of it
+// can leave the file part old and part new.
 #include <functional>
 #include <string>
 #include <string_view>
