@@ -7,6 +7,7 @@
 #include "platform/text/Conversions.h"
 #include "platform/text/Exceptions.h"
 #include "platform/text/FloatFormat.h"
+#include "platform/text/Utf8.h"
 #include "results/ProjectPins.h"
 #include "results/UResult.h"
 #include "results/UResultConv.h"
@@ -30,14 +31,18 @@ std::string OperandValueText(const std::string& code) {
 }
 
 // The value of the output data pin, which is decoded as an operand code. A pin
-// narrower than a code can never hold one, and the user is told so rather than
-// which character is missing.
+// narrower than a code can never hold one, nor can a value that its row of the
+// table cut short; the user is told so rather than which character is missing.
 std::string OutputDataValue() {
   const PINStruct* pin = CurrentProjectPins().PinOfColumn(GetSignalColumns()->OutputDataColumn);
   if (!pin) return {};
+  const std::string codeBits = IntToStr(OperandCodeLength);
   if (pin->BitWidth < OperandCodeLength)
-    throw ERangeError("У вывода выходных данных " + pin->BaseName + " меньше " + IntToStr(OperandCodeLength) +
+    throw ERangeError("У вывода выходных данных " + pin->BaseName + " меньше " + codeBits +
                       " бит, поэтому его значение нельзя расшифровать как код операнда.");
+  if (utf8::Length(pin->Value) < static_cast<std::size_t>(OperandCodeLength))
+    throw ERangeError("Значение вывода выходных данных " + pin->BaseName + " в строке " + IntToStr(CurrentLine + 1) +
+                      " файла результатов короче " + codeBits + " бит, поэтому его нельзя расшифровать как код операнда.");
   return pin->Value;
 }
 

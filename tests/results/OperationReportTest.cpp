@@ -2,6 +2,8 @@
 // in decimal, decoded under the number format the settings window shows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "results/ResultRun.h"
 #include "settings/SettingU.h"
 
@@ -63,7 +65,7 @@ TEST_F(OperationReport, ANegativeZeroIsShownWithoutAWarning) {
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Результат получен"});
 }
 
-TEST_F(OperationReport, AResultTooNarrowToDecodeShowsTheErrorAndLeavesNoHalfReport) {
+TEST_F(OperationReport, AResultTooNarrowOrCutShortToDecodeShowsWhyAndLeavesNoHalfReport) {
   auto pins = PlainProject();
   pins[4].Width = 8;
   PrepareProject(pins);
@@ -78,6 +80,20 @@ TEST_F(OperationReport, AResultTooNarrowToDecodeShowsTheErrorAndLeavesNoHalfRepo
             "У вывода выходных данных Q меньше 16 бит, поэтому его значение нельзя расшифровать как код операнда.");
   EXPECT_EQ(FResConv->Memo1->Lines.Count(), 0);
   EXPECT_TRUE(backend.ScriptUsedUp());
+  backend.Boxes.clear();
+
+  // A row that ends inside the 16 bits of the output data (here the last column).
+  pins = PlainProject();
+  std::rotate(pins.begin() + 4, pins.begin() + 5, pins.end());
+  PrepareProject(pins);
+  SaveResultRows({Row("10.0", {"1", std::string(16, '0'), "00", "000", "0", "0", std::string(16, '0')}),
+                  Row("110.0", {"1", std::string(16, '0'), "00", "000", "1", "0", "0110"})});
+  OpenResult();
+  ViewStepwise([] { FResult->BitBtn2->Click(); });
+  ASSERT_EQ(backend.Boxes.size(), 2u);
+  EXPECT_EQ(backend.Boxes[1].Text, "Значение вывода выходных данных Q в строке 23 файла результатов короче 16 бит, "
+                                   "поэтому его нельзя расшифровать как код операнда.");
+  EXPECT_EQ(FResConv->Memo1->Lines.Count(), 0);
 }
 
 TEST_F(OperationReport, TheCloseBoxEmptiesTheReportLikeExit) {
