@@ -177,6 +177,7 @@ void TFMain::BitBtn1Click(TObject* Sender) {
   // new viewing starts afresh at cycle 0 in the mode now chosen.
   if (FResult->Visible) FResult->Close();
   if (RadioGroup1->ItemIndex == 0) {
+    const TViewingPress press;  // the opening's search and the run end the rows once
     FResult->Tag = 1;
     FResult->Show();
     FResult->BitBtn2Click(Sender);

@@ -43,7 +43,14 @@ const TStringList& ResultTable() {
 
 void Inform(const std::string& text) { MessageDlg(text, TMsgDlgType::mtInformation, mbOK, 0); }
 
-void ReportEndOfRows() { Inform("Просмотр завершен"); }
+int ViewingPressesHeld = 0;
+bool EndOfRowsReported = false;  // within the press being handled
+
+void ReportEndOfRows() {
+  if (EndOfRowsReported) return;
+  EndOfRowsReported = ViewingPressesHeld > 0;
+  Inform("Просмотр завершен");
+}
 
 // A search on the accepted table; one that reports the end of the rows tells the
 // user when it meets a line without a row.
@@ -66,6 +73,12 @@ void ShowResultReport() {
 }
 
 }  // namespace
+
+TViewingPress::TViewingPress() { ++ViewingPressesHeld; }
+
+TViewingPress::~TViewingPress() {
+  if (--ViewingPressesHeld == 0) EndOfRowsReported = false;
+}
 
 int FindPatternLine() { return FindPattern(ResultTable()); }
 
@@ -128,6 +141,7 @@ void TFResult::FormClose(TObject*, TCloseAction&) {
 }
 
 void TFResult::BitBtn2Click(TObject*) {
+  const TViewingPress press;
   if (Tag == 0) StepForward();
   else RunToFirstFlag();
 }

@@ -42,6 +42,18 @@ private:
 
 extern TFResult* FResult;
 
+// One press of a viewing button tells the user at most once that the rows have
+// ended, however many searches it runs: the handler holds one of these for its
+// whole run, and one held within another (the viewing command, which opens the
+// window and runs the automatic run) belongs to the same press.
+class TViewingPress {
+public:
+  TViewingPress();
+  ~TViewingPress();
+  TViewingPress(const TViewingPress&) = delete;
+  TViewingPress& operator=(const TViewingPress&) = delete;
+};
+
 // The viewer's state. The window resets it when it is created, so every run of
 // the program starts from these values.
 constexpr int FieldTableSize = 30;

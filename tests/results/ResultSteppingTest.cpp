@@ -235,11 +235,23 @@ TEST_F(AutomaticRun, AllThreeFlagsInCycleZeroEndTheRunAtOnce) {
   EXPECT_TRUE(FResult->Visible);
 }
 
-TEST_F(AutomaticRun, WithoutAnyFlagTheRunEndsWithTheTable) {
+TEST_F(AutomaticRun, WithoutAnyFlagTheRunEndsWithTheTableAndOnePressSaysSoOnce) {
   Open({Cycle(), Cycle(), Cycle()});
   ViewAutomatically();
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Просмотр завершен"});
   EXPECT_EQ(CurrentCycle, 3);
+
+  // No row at all: the opening's search and the run's end are one press, one notice;
+  // so is "T+1" in the window left open, and so is the opening in step mode after it.
+  backend.Boxes.clear();
+  SaveResultRows({});
+  OpenResult();
+  ViewAutomatically();
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Просмотр завершен"});
+  FResult->BitBtn2->Click();
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>(2, "Просмотр завершен"));
+  ViewStepwise([] {});
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>(3, "Просмотр завершен"));
 }
 
 // The rows of these cycles with the rise rows of some of them left out.
