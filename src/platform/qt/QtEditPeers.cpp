@@ -237,7 +237,8 @@ QtLabeledEditPeer::~QtLabeledEditPeer() {
 void QtLabeledEditPeer::Sync(TControl& control, QWidget* container) {
   QtEditPeer::Sync(control, container);
   auto& edit = static_cast<TLabeledEdit&>(control);
-  if (FLabel->parentWidget() != container) FLabel->setParent(container);
+  // The bound label is a graphic control beside its windowed edit.
+  if (FLabel->parentWidget() != container) PutInContainer(*FLabel, container, true);
   if (!FLabelFontSet || !SameFont(FLabelFont, edit.EditLabel.Font)) {
     FLabelFont = edit.EditLabel.Font;
     FLabelFontSet = true;
