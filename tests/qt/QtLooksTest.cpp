@@ -114,7 +114,7 @@ TEST_F(QtLooks, DisabledControlsDrawQtsGreyAndEnabledOnesTheirFontColour) {
       << "the decimal value fields are disabled from the start";
 }
 
-TEST_F(QtLooks, NoPinNameCoversTheRoleField) {
+TEST_F(QtLooks, RoleFieldShowsItsLongestRoleWholeAndNoPinNameCoversIt) {
   const std::string& longest = RoleNames[prEndOfOperation];
   std::vector<QImage> shown;
   for (const std::string pin : {"z", "masterAudioClock", "alu_project_input_y0"}) {
@@ -132,6 +132,23 @@ TEST_F(QtLooks, NoPinNameCoversTheRoleField) {
       << "the long name reaches under the field";
   EXPECT_TRUE(shown[1] == shown[0]) << "a long pin name is hidden under the role field";
   EXPECT_TRUE(shown[2] == shown[0]);
+
+  // The field does not scroll to show the end of the role: it shows it all.
+  QLineEdit* field = WidgetAs<QComboBox>(*FAssign->ComboBox1)->lineEdit();
+  const auto cursorAt = [field](qsizetype position) {
+    field->setCursorPosition(static_cast<int>(position));
+    field->grab();  // lays the text out as it is shown
+    return field->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+  };
+  const int start = cursorAt(0), end = cursorAt(field->text().size());
+  EXPECT_EQ(field->text().toStdString(), longest);
+  EXPECT_EQ(end - start, QFontMetrics(field->font()).horizontalAdvance(field->text()));
+  EXPECT_LE(end, field->width());
+
+  FSetting->Show();
+  Screen().Sync();
+  EXPECT_EQ(WidgetAs<QComboBox>(*FSetting->ComboBox1)->lineEdit()->font().pixelSize(), 11)
+      << "a field its items fit shows them in the window's font";
 }
 
 TEST_F(QtLooks, PinGridScrolledToItsEndShowsItsTopRowWhole) {

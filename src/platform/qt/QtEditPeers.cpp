@@ -14,6 +14,8 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyleOptionComboBox>
+#include <algorithm>
 
 #include "platform/gui/Controls.h"
 #include "platform/gui/Menus.h"
@@ -34,6 +36,26 @@ public:
     QComboBox::showPopup();
   }
 };
+
+// The font of a combo box's field: the box's own, made smaller where the longest
+// item would not fit the narrow place the window gives the box. The list keeps the
+// box's font: it is as wide as its items.
+QFont FieldFont(const QComboBox& combo) {
+  QStyleOptionComboBox option;
+  option.initFrom(&combo);
+  option.editable = combo.isEditable();
+  option.frame = combo.hasFrame();
+  const QRect field = combo.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &combo);
+  // A line edit keeps its text two pixels from each side, and shows it whole only
+  // with room for the cursor and for any glyph reaching past its advance.
+  const int sideMargins = 2 * 2, cursor = 1;
+  return LargestFitting(combo.font(), [&](const QFontMetrics& metrics) {
+    const int room = field.width() - sideMargins - cursor - std::max(0, -metrics.minRightBearing());
+    for (int i = 0; i < combo.count(); ++i)
+      if (metrics.horizontalAdvance(combo.itemText(i)) > room) return false;
+    return true;
+  });
+}
 
 // Routes a key event of a combo box's text; true when Qt must not see it.
 bool FilterComboTyping(QEvent* event, const std::function<void(std::function<void(TComboBox&)>)>& post) {
@@ -343,4 +365,6 @@ void QtComboBoxPeer::SyncContent(TControl& control) {
   }
   // Show a text longer than the field from its start, as the model wrote it.
   if (shownAnew) FCombo->lineEdit()->setCursorPosition(0);
+  const QFont field = FieldFont(*FCombo);
+  if (FCombo->lineEdit()->font() != field) FCombo->lineEdit()->setFont(field);
 }
