@@ -59,11 +59,28 @@ QFont FieldFont(const QComboBox& combo) {
 
 // Routes a key event of a combo box's text; true when Qt must not see it.
 bool FilterComboTyping(QEvent* event, const std::function<void(std::function<void(TComboBox&)>)>& post) {
-  if (event->type() == QEvent::InputMethod) return true;
   if (event->type() != QEvent::KeyPress) return false;
   KeyRoute route = RouteKey(*static_cast<QKeyEvent*>(event));
   for (char32_t key : route.Typed) post([key](TComboBox& combo) { combo.TypeKey(key); });
   return route.Consumed;
+}
+
+// An event by which Qt would put text into a combo box's field itself: a
+// middle-button paste, a drop, an input method's text.
+bool BringsTextPastTheModel(const QEvent& event) {
+  switch (event.type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+      return static_cast<const QMouseEvent&>(event).button() == Qt::MiddleButton;
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+    case QEvent::InputMethod:
+      return true;
+    default:
+      return false;
+  }
 }
 
 // A key sent to its field once more, when the edits typed before it are done.
@@ -335,14 +352,20 @@ QtComboBoxPeer::QtComboBoxPeer(QtPeerContext& context, std::uint64_t id)
     FCombo->lineEdit()->setCursorPosition(0);  // a long item is shown from its start
     Post<TComboBox>([index](TComboBox& combo) { combo.ChooseItem(index); });
   });
+  // Should Qt edit the text after all, by a way not routed here, the model's text comes back.
+  QObject::connect(FCombo->lineEdit(), &QLineEdit::textEdited, FCombo,
+                   [context = &context, id] { context->Post(id, [](TComponent&) {}); });
   SetWidget(FCombo);
   Watch(FCombo->lineEdit());
 }
 
+// Every combo box of the program takes its text from its list only: typed keys go
+// to the model, and no other way of putting text in reaches Qt.
 bool QtComboBoxPeer::Filter(QObject* watched, QEvent* event) {
   if (FilterComboTyping(event, [this](auto action) { Post<TComboBox>(std::move(action)); }))
     return true;
-  return QtPeer::Filter(watched, event);
+  const bool consumed = QtPeer::Filter(watched, event);
+  return BringsTextPastTheModel(*event) || consumed;
 }
 
 void QtComboBoxPeer::SyncContent(TControl& control) {
