@@ -4,11 +4,13 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QTimer>
@@ -17,6 +19,7 @@
 #include "access/UPass.h"
 #include "mainwin/UMain.h"
 #include "qt/QtRun.h"
+#include "settings/SettingU.h"
 
 namespace {
 
@@ -131,6 +134,48 @@ TEST_F(QtInput, ChoicesGoThroughTheModelAndValuesSetByCodeFireNoHandler) {
   PressKey(box, Qt::Key_Z, "z");
   ProcessEvents();
   EXPECT_EQ(box->currentText(), QString("мкс")) << "the key was swallowed";
+}
+
+TEST_F(QtInput, NoTextReachesAListOnlyComboBoxByMouseDropOrInputMethod) {
+  FSetting->Show();
+  Screen().Sync();
+  auto* box = qobject_cast<QComboBox*>(Screen().WidgetOf(*FSetting->ComboBox1));
+  ASSERT_NE(box, nullptr);
+  QLineEdit* field = box->lineEdit();
+  const std::string unit = FSetting->ComboBox1->Text;
+  ASSERT_EQ(box->currentText().toStdString(), unit);
+  ASSERT_EQ(field->cursorPosition(), 0);
+  const auto unchanged = [&](const char* how) {
+    EXPECT_EQ(box->currentText().toStdString(), unit) << how << " reaches the field";
+    ProcessEvents();
+    EXPECT_EQ(FSetting->ComboBox1->Text, unit) << how;
+  };
+
+  // Where the platform has a selection, a middle click would paste it; where it
+  // has none, the click would still move the cursor.
+  if (QApplication::clipboard()->supportsSelection()) QApplication::clipboard()->setText("ZZZ", QClipboard::Selection);
+  const QPoint end(field->width() - 2, field->height() / 2);
+  SendMouse(field, QEvent::MouseButtonPress, end, Qt::MiddleButton, Qt::MiddleButton, Qt::NoModifier);
+  SendMouse(field, QEvent::MouseButtonRelease, end, Qt::MiddleButton, Qt::NoButton, Qt::NoModifier);
+  unchanged("middle click");
+  EXPECT_EQ(field->cursorPosition(), 0) << "the middle button never reaches the field";
+
+  QMimeData dragged;
+  dragged.setText("ZZZ");
+  QDragEnterEvent enter(end, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+  QDragMoveEvent move(end, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+  QDropEvent drop(QPointF(end), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+  for (QEvent* step : std::initializer_list<QEvent*>{&enter, &move, &drop}) QApplication::sendEvent(field, step);
+  unchanged("drop");
+
+  QInputMethodEvent composed;
+  composed.setCommitString("ZZZ");
+  QApplication::sendEvent(field, &composed);
+  unchanged("input method");
+
+  field->insert("ZZZ");  // by some way Qt has that passes the model by
+  ProcessEvents();
+  EXPECT_EQ(box->currentText().toStdString(), unit) << "the model's text comes back";
 }
 
 TEST_F(QtInput, UpDownArrowsStepTheModelWithinItsBounds) {

@@ -1,6 +1,8 @@
-// How the real windows look: disabled controls, memos and message boxes.
+// How the real windows look: disabled controls, labels beside fields, memos and
+// message boxes.
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +14,9 @@
 #include <QTextBlock>
 #include <QTimer>
 
+#include "mainwin/PinRole.h"
+#include "mainwin/RoleNames.h"
+#include "mainwin/UAssign.h"
 #include "mainwin/UMain.h"
 #include "qt/QtRun.h"
 #include "results/UFreslook.h"
@@ -30,6 +35,14 @@ QLabel* BoundLabel(const TLabeledEdit& edit) {
   for (QLabel* label : container->findChildren<QLabel*>())
     if (label->text() == QString::fromStdString(edit.EditLabel.Caption)) return label;
   return nullptr;
+}
+
+// What the window shows where a control stands: the control and whatever covers
+// it. The control is unfocused first, so no blinking cursor tells pictures apart.
+QImage ShownOver(const TControl& control) {
+  QWidget* widget = Screen().WidgetOf(control);
+  widget->clearFocus();
+  return widget->parentWidget()->grab(widget->geometry()).toImage();
 }
 
 QColor DisabledText() { return QApplication::palette().color(QPalette::Disabled, QPalette::Text); }
@@ -99,6 +112,43 @@ TEST_F(QtLooks, DisabledControlsDrawQtsGreyAndEnabledOnesTheirFontColour) {
 
   EXPECT_EQ(WidgetAs<QLineEdit>(*FSetting->LabeledEdit7)->palette().color(QPalette::Text), DisabledText())
       << "the decimal value fields are disabled from the start";
+}
+
+TEST_F(QtLooks, RoleFieldShowsItsLongestRoleWholeAndNoPinNameCoversIt) {
+  const std::string& longest = RoleNames[prEndOfOperation];
+  std::vector<QImage> shown;
+  for (const std::string pin : {"z", "masterAudioClock", "alu_project_input_y0"}) {
+    FAssign->CurrentPin = pin;
+    FAssign->Show();
+    FAssign->ComboBox1->ItemIndex = prEndOfOperation;
+    FAssign->ComboBox1->Text = longest;
+    Screen().Sync();
+    ProcessEvents();
+    shown.push_back(ShownOver(*FAssign->ComboBox1));
+    FAssign->Hide();
+    Screen().Sync();
+  }
+  ASSERT_GT(Screen().WidgetOf(*FAssign->Label1)->geometry().right(), FAssign->ComboBox1->Left)
+      << "the long name reaches under the field";
+  EXPECT_TRUE(shown[1] == shown[0]) << "a long pin name is hidden under the role field";
+  EXPECT_TRUE(shown[2] == shown[0]);
+
+  // The field does not scroll to show the end of the role: it shows it all.
+  QLineEdit* field = WidgetAs<QComboBox>(*FAssign->ComboBox1)->lineEdit();
+  const auto cursorAt = [field](qsizetype position) {
+    field->setCursorPosition(static_cast<int>(position));
+    field->grab();  // lays the text out as it is shown
+    return field->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+  };
+  const int start = cursorAt(0), end = cursorAt(field->text().size());
+  EXPECT_EQ(field->text().toStdString(), longest);
+  EXPECT_EQ(end - start, QFontMetrics(field->font()).horizontalAdvance(field->text()));
+  EXPECT_LE(end, field->width());
+
+  FSetting->Show();
+  Screen().Sync();
+  EXPECT_EQ(WidgetAs<QComboBox>(*FSetting->ComboBox1)->lineEdit()->font().pixelSize(), 11)
+      << "a field its items fit shows them in the window's font";
 }
 
 TEST_F(QtLooks, PinGridScrolledToItsEndShowsItsTopRowWhole) {

@@ -21,6 +21,7 @@ protected:
   void SyncContent(TControl& control) override;
   // Like an auto-sized label, the text is never cut: the label grows to hold it.
   QRect PlaceOf(const TControl& control) const override;
+  bool IsGraphicControl() const override { return true; }
 
 private:
   QLabel* FLabel;
@@ -47,6 +48,7 @@ public:
 protected:
   void SyncContent(TControl& control) override;
   bool ClicksOnRelease() const override { return false; }
+  bool IsGraphicControl() const override { return true; }
 
 private:
   QToolButton* FButton;
@@ -58,6 +60,7 @@ public:
 
 protected:
   void SyncContent(TControl& control) override;
+  bool IsGraphicControl() const override { return true; }
 
 private:
   QLabel* FLabel;

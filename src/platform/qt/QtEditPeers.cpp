@@ -14,6 +14,8 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyleOptionComboBox>
+#include <algorithm>
 
 #include "platform/gui/Controls.h"
 #include "platform/gui/Menus.h"
@@ -35,13 +37,50 @@ public:
   }
 };
 
+// The font of a combo box's field: the box's own, made smaller where the longest
+// item would not fit the narrow place the window gives the box. The list keeps the
+// box's font: it is as wide as its items.
+QFont FieldFont(const QComboBox& combo) {
+  QStyleOptionComboBox option;
+  option.initFrom(&combo);
+  option.editable = combo.isEditable();
+  option.frame = combo.hasFrame();
+  const QRect field = combo.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &combo);
+  // A line edit keeps its text two pixels from each side, and shows it whole only
+  // with room for the cursor and for any glyph reaching past its advance.
+  const int sideMargins = 2 * 2, cursor = 1;
+  return LargestFitting(combo.font(), [&](const QFontMetrics& metrics) {
+    const int room = field.width() - sideMargins - cursor - std::max(0, -metrics.minRightBearing());
+    for (int i = 0; i < combo.count(); ++i)
+      if (metrics.horizontalAdvance(combo.itemText(i)) > room) return false;
+    return true;
+  });
+}
+
 // Routes a key event of a combo box's text; true when Qt must not see it.
 bool FilterComboTyping(QEvent* event, const std::function<void(std::function<void(TComboBox&)>)>& post) {
-  if (event->type() == QEvent::InputMethod) return true;
   if (event->type() != QEvent::KeyPress) return false;
   KeyRoute route = RouteKey(*static_cast<QKeyEvent*>(event));
   for (char32_t key : route.Typed) post([key](TComboBox& combo) { combo.TypeKey(key); });
   return route.Consumed;
+}
+
+// An event by which Qt would put text into a combo box's field itself: a
+// middle-button paste, a drop, an input method's text.
+bool BringsTextPastTheModel(const QEvent& event) {
+  switch (event.type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+      return static_cast<const QMouseEvent&>(event).button() == Qt::MiddleButton;
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+    case QEvent::InputMethod:
+      return true;
+    default:
+      return false;
+  }
 }
 
 // A key sent to its field once more, when the edits typed before it are done.
@@ -237,7 +276,8 @@ QtLabeledEditPeer::~QtLabeledEditPeer() {
 void QtLabeledEditPeer::Sync(TControl& control, QWidget* container) {
   QtEditPeer::Sync(control, container);
   auto& edit = static_cast<TLabeledEdit&>(control);
-  if (FLabel->parentWidget() != container) FLabel->setParent(container);
+  // The bound label is a graphic control beside its windowed edit.
+  if (FLabel->parentWidget() != container) PutInContainer(*FLabel, container, true);
   if (!FLabelFontSet || !SameFont(FLabelFont, edit.EditLabel.Font)) {
     FLabelFont = edit.EditLabel.Font;
     FLabelFontSet = true;
@@ -312,14 +352,20 @@ QtComboBoxPeer::QtComboBoxPeer(QtPeerContext& context, std::uint64_t id)
     FCombo->lineEdit()->setCursorPosition(0);  // a long item is shown from its start
     Post<TComboBox>([index](TComboBox& combo) { combo.ChooseItem(index); });
   });
+  // Should Qt edit the text after all, by a way not routed here, the model's text comes back.
+  QObject::connect(FCombo->lineEdit(), &QLineEdit::textEdited, FCombo,
+                   [context = &context, id] { context->Post(id, [](TComponent&) {}); });
   SetWidget(FCombo);
   Watch(FCombo->lineEdit());
 }
 
+// Every combo box of the program takes its text from its list only: typed keys go
+// to the model, and no other way of putting text in reaches Qt.
 bool QtComboBoxPeer::Filter(QObject* watched, QEvent* event) {
   if (FilterComboTyping(event, [this](auto action) { Post<TComboBox>(std::move(action)); }))
     return true;
-  return QtPeer::Filter(watched, event);
+  const bool consumed = QtPeer::Filter(watched, event);
+  return BringsTextPastTheModel(*event) || consumed;
 }
 
 void QtComboBoxPeer::SyncContent(TControl& control) {
@@ -342,4 +388,6 @@ void QtComboBoxPeer::SyncContent(TControl& control) {
   }
   // Show a text longer than the field from its start, as the model wrote it.
   if (shownAnew) FCombo->lineEdit()->setCursorPosition(0);
+  const QFont field = FieldFont(*FCombo);
+  if (FCombo->lineEdit()->font() != field) FCombo->lineEdit()->setFont(field);
 }

@@ -9,6 +9,7 @@
 namespace {
 
 const char* const PeerIdProperty = "opbenchPeerId";
+const char* const GraphicControlProperty = "opbenchGraphicControl";
 
 TMouseButton ToMouseButton(Qt::MouseButton button) {
   if (button == Qt::RightButton) return TMouseButton::mbRight;
@@ -44,13 +45,33 @@ std::uint64_t PeerIdOf(const QObject* object) {
   return object->property(PeerIdProperty).toULongLong();
 }
 
+void PutInContainer(QWidget& widget, QWidget* container, bool graphicControl) {
+  widget.setProperty(GraphicControlProperty, graphicControl);
+  // Qt stacks a widget given a parent above its siblings.
+  widget.setParent(container);
+  // A windowed control owns its whole rectangle: nothing beneath it shows through,
+  // not even at the rounded corners of its frame.
+  widget.setAutoFillBackground(!graphicControl);
+  if (!graphicControl || !container) return;
+  // Siblings are listed from the bottom up, the graphic controls first.
+  for (QObject* child : container->children()) {
+    auto* sibling = qobject_cast<QWidget*>(child);
+    const bool windowed = sibling && sibling != &widget && !sibling->isWindow() &&
+                          !sibling->property(GraphicControlProperty).toBool();
+    if (windowed) {
+      widget.stackUnder(sibling);
+      return;
+    }
+  }
+}
+
 QRect QtPeer::PlaceOf(const TControl& control) const {
   return QRect(control.Left, control.Top, control.Width, control.Height);
 }
 
 void QtPeer::Sync(TControl& control, QWidget* container) {
   QWidget* widget = FWidget;
-  if (widget->parentWidget() != container) widget->setParent(container);
+  if (widget->parentWidget() != container) PutInContainer(*widget, container, IsGraphicControl());
   const QRect place = PlaceOf(control);
   if (widget->geometry() != place) widget->setGeometry(place);
   if (widget->testAttribute(Qt::WA_ForceDisabled) == control.Enabled) widget->setEnabled(control.Enabled);

@@ -65,6 +65,9 @@ protected:
   virtual QFont ShownFont(const TFont& font) const;
   // The widget whose mouse events are reported, relative to Widget().
   virtual QWidget* MouseWidget() const { return FWidget; }
+  // A graphic control (a label, a picture, a speed button) is painted on its
+  // parent, beneath every windowed control there.
+  virtual bool IsGraphicControl() const { return false; }
 
   // Posts an action on this peer's control, typed as the control it shows.
   template <typename Control>
@@ -88,6 +91,13 @@ private:
 // Shows a font colour on a widget while it is enabled; a disabled widget keeps the
 // grey its style draws disabled text in, as every disabled control does.
 void SetFontColour(QWidget& widget, TColor color);
+
+// Puts a widget into the container that shows its control's parent. A graphic
+// control goes beneath every windowed control there, whatever their order of
+// creation, and above the graphic controls put there before it; a windowed one
+// hides all of its rectangle. A label never covers a field, and the part of it
+// under one is hidden.
+void PutInContainer(QWidget& widget, QWidget* container, bool graphicControl);
 
 // The id of the control whose peer watches this widget, 0 for none.
 std::uint64_t PeerIdOf(const QObject* object);

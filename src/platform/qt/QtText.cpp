@@ -58,13 +58,18 @@ QFont MemoFont(const TFont& font) {
   result.setStyleHint(QFont::SansSerif);
   result.setStretch(QFont::SemiCondensed);
   result.setBold(font.Bold);
+  result.setPixelSize(CharacterPixels(font));
   const int pitch = LinePitchPixels(font);
+  return LargestFitting(result, [pitch](const QFontMetrics& metrics) { return metrics.height() <= pitch; });
+}
+
+QFont LargestFitting(QFont font, const std::function<bool(const QFontMetrics&)>& fits) {
   const int smallest = 8;
-  for (int pixels = CharacterPixels(font); pixels >= smallest; --pixels) {
-    result.setPixelSize(pixels);
-    if (QFontMetrics(result).height() <= pitch) break;
+  for (int pixels = font.pixelSize(); pixels >= smallest; --pixels) {
+    font.setPixelSize(pixels);
+    if (fits(QFontMetrics(font))) break;
   }
-  return result;
+  return font;
 }
 
 bool SameFont(const TFont& a, const TFont& b) {

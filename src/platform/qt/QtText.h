@@ -5,9 +5,12 @@
 #include <QFont>
 #include <QKeySequence>
 #include <QString>
+#include <functional>
 #include <string>
 
 #include "platform/gui/Types.h"
+
+class QFontMetrics;
 
 QString ToQt(const std::string& text);
 std::string FromQt(const QString& text);
@@ -24,6 +27,9 @@ QFont ModelFont(const TFont& font, bool condensed = false);
 // whose lines stand no farther apart than those of the class library's font, so a
 // memo shows as many lines, and lines as long, as its window was laid out for.
 QFont MemoFont(const TFont& font);
+// The font at the largest pixel size, from its own down to the smallest still
+// readable, whose metrics pass `fits`; the smallest where none does.
+QFont LargestFitting(QFont font, const std::function<bool(const QFontMetrics&)>& fits);
 bool SameFont(const TFont& a, const TFont& b);
 
 // "Ctrl+O", "F5": the key sequence of a model short-cut text; empty text, none.
