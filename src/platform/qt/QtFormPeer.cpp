@@ -58,6 +58,7 @@ void QtFormPeer::SyncVisible(const TForm& form) {
   window->show();
   window->raise();
   window->activateWindow();
+  FContext.WindowActivated(window);
 }
 
 void QtFormPeer::PlaceOnScreen(const TForm& form) {
@@ -81,6 +82,7 @@ bool QtFormPeer::Filter(QObject* watched, QEvent* event) {
     Post<TForm>([](TForm& form) { form.CloseBox(); });
     return true;
   }
+  if (watched == Widget() && event->type() == QEvent::WindowActivate) FContext.WindowActivated(Widget());
   return QtPeer::Filter(watched, event);
 }
 
