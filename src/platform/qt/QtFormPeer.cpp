@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "platform/gui/Form.h"
 #include "platform/gui/Menus.h"
@@ -49,11 +50,12 @@ void QtFormPeer::Sync(TControl& control, QWidget*) {
 
 void QtFormPeer::SyncVisible(const TForm& form) {
   QWidget* window = Widget();
-  if (form.Visible == window->isVisible()) return;
+  const bool showAsked = std::exchange(FShowRequestsShown, form.ShowRequests()) != form.ShowRequests();
   if (!form.Visible) {
-    window->hide();
+    if (window->isVisible()) window->hide();
     return;
   }
+  if (window->isVisible() && !showAsked) return;
   if (!FPlaced) PlaceOnScreen(form);
   window->show();
   window->raise();
