@@ -38,6 +38,19 @@ void PressKeyInNextBox(int key) {
   });
 }
 
+// Shows an information box, answers it with Enter and tells the window it stood over.
+QWidget* OwnerOfBox() {
+  QWidget* owner = nullptr;
+  QTimer::singleShot(0, [&owner] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    owner = box->parentWidget();
+    PressKey(box, Qt::Key_Return);
+  });
+  Screen().ShowMessageBox({TMsgDlgType::mtInformation, mbOK, "Информация", "Просмотр завершен"});
+  return owner;
+}
+
 }  // namespace
 
 using QtInput = QtRun;
@@ -247,4 +260,33 @@ TEST_F(QtInput, MessageBoxAnswersWithTheButtonPressedAndEscapeCancels) {
   EXPECT_EQ(Screen().ShowMessageBox(question), mrYes);
   PressKeyInNextBox(Qt::Key_Escape);
   EXPECT_EQ(Screen().ShowMessageBox({TMsgDlgType::mtWarning, mbYes | mbNo, "Вопрос", "Удалить?"}), mrNo);
+}
+
+TEST_F(QtInput, ABoxBelongsToTheWindowActivatedLastThatIsStillShown) {
+  FMain->Show();
+  ProcessEvents();
+  TForm* result = NewForm();
+  result->Show();  // Qt hears of the activation only later, as from a window manager
+  EXPECT_EQ(OwnerOfBox(), Screen().WindowOf(*result)) << "the window the program has just shown";
+  ProcessEvents();
+  EXPECT_EQ(QApplication::activeWindow(), Screen().WindowOf(*result)) << "the box gives it the focus back";
+  Screen().WindowOf(*FMain)->activateWindow();  // the user goes back to the main window
+  ProcessEvents();
+  EXPECT_EQ(OwnerOfBox(), Screen().WindowOf(*FMain));
+  result->Close();  // and the program opens it afresh in one action
+  result->Show();
+  EXPECT_EQ(OwnerOfBox(), Screen().WindowOf(*result)) << "a window shown again comes to the front";
+  result->Close();
+  Screen().Sync();
+  EXPECT_EQ(OwnerOfBox(), Screen().WindowOf(*FMain)) << "the window closed before the box is passed over";
+
+  TForm* dialog = NewForm();
+  QWidget* modalOwner = nullptr;
+  QTimer::singleShot(0, [&] {
+    modalOwner = OwnerOfBox();
+    dialog->Close();
+    Screen().Sync();
+  });
+  dialog->ShowModal();
+  EXPECT_EQ(modalOwner, Screen().WindowOf(*dialog));
 }

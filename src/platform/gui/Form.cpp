@@ -15,6 +15,7 @@ void TForm::Show() {
     Visible = true;
     Application->Dispatch([this] { if (OnShow) OnShow(this); });
   }
+  ++FShowRequests;
   Application->GetBackend().Sync();
 }
 

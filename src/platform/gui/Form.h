@@ -35,8 +35,12 @@ public:
   void ForgetFocus(const TWinControl* control);
 
   // Shows the window without blocking; the show handler runs first. An
-  // exception in it is shown and the window is shown all the same.
+  // exception in it is shown and the window is shown all the same. A window
+  // already shown comes to the front.
   void Show();
+  // How many times the program has asked to show the window without blocking:
+  // a window closed and shown again in one action still comes to the front.
+  unsigned ShowRequests() const { return FShowRequests; }
   void Hide();
   // Shows the window and waits until it closes; returns its modal result.
   int ShowModal();
@@ -53,6 +57,7 @@ private:
   bool FModal = false;
   TWinControl* FActiveControl = nullptr;
   unsigned FFocusRequests = 0;
+  unsigned FShowRequests = 0;
 };
 
 // Creates a control of the window, named and placed in its client area.

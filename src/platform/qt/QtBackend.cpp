@@ -192,14 +192,26 @@ void QtBackend::ShowPopup(TPopupMenu& menu, const QPoint& globalPos) {
   FPopup->popup(globalPos);
 }
 
+void QtBackend::WindowActivated(QWidget* window) {
+  std::erase_if(FActivationOrder, [window](const QPointer<QWidget>& seen) { return !seen || seen == window; });
+  FActivationOrder.emplace_back(window);
+}
+
+QWidget* QtBackend::BoxOwner() const {
+  if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible()) return modal;
+  for (auto it = FActivationOrder.rbegin(); it != FActivationOrder.rend(); ++it)
+    if (*it && (*it)->isVisible()) return *it;
+  return nullptr;
+}
+
 int QtBackend::ShowMessageBox(const MessageBoxRequest& request) {
   Sync();
-  return RunMessageBox(request);
+  return RunMessageBox(request, BoxOwner());
 }
 
 bool QtBackend::ExecuteOpenDialog(TOpenDialog& dialog) {
   Sync();
-  return RunOpenDialog(dialog);
+  return RunOpenDialog(dialog, BoxOwner());
 }
 
 void QtBackend::RunModal(TForm& form) {

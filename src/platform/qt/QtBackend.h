@@ -44,6 +44,9 @@ public:
   QWidget* WidgetOf(const TComponent& control) const;
   QWidget* WindowOf(const TForm& form) const;
   QAction* ActionOf(const TMenuItem& item) const;
+  // The window a box belongs to: the modal window on top, else the window
+  // activated last that is still shown.
+  QWidget* BoxOwner() const;
 
   // Passes an event of a watched widget to the peer that watches it.
   bool RouteEvent(QObject* watched, QEvent* event);
@@ -58,6 +61,7 @@ private:
   void Apply(std::uint64_t id, const std::function<void(TComponent&)>& action) override;
   QObject* EventFilter() override;
   void ShowPopup(TPopupMenu& menu, const QPoint& globalPos) override;
+  void WindowActivated(QWidget* window) override;
 
   void SyncForm(TForm& form);
   void SyncChildren(const TWinControl& parent, QWidget* container);
@@ -75,6 +79,10 @@ private:
   std::unique_ptr<QtMenuPeer> FPopupItems;
   QPointer<QMenu> FPopup;
   std::vector<ModalRun> FModalRuns;
+  // The forms' windows in the order they became active, the latest last. The
+  // window manager confirms an activation the program asks for some time later:
+  // until then Qt still names the window active before.
+  std::vector<QPointer<QWidget>> FActivationOrder;
   unsigned FPass = 0;
   bool FSyncing = false;
 };

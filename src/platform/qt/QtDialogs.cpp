@@ -1,6 +1,5 @@
 #include "platform/qt/QtDialogs.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -16,21 +15,22 @@
 
 namespace {
 
-QWidget* ActiveWindow() {
-  QWidget* active = QApplication::activeModalWidget();
-  if (!active) active = QApplication::activeWindow();
-  return active && active->isVisible() ? active : nullptr;
-}
-
 // Runs a box made on the heap: the window it stands over may be deleted while it
-// is open, and would take the box with it.
+// is open, and would take the box with it. Once the box is closed that window is
+// in front and has the focus again; a window manager left to itself may hand the
+// focus to another window of the program.
 template <typename Box>
 int RunBox(Box* box, const std::function<void(Box&)>& accepted) {
   const QPointer<Box> guard(box);
+  const QPointer<QWidget> owner(box->parentWidget());
   const int result = box->exec();
   if (!guard) return QDialog::Rejected;
   if (accepted) accepted(*box);
   delete box;
+  if (owner && owner->isVisible()) {
+    owner->raise();
+    owner->activateWindow();
+  }
   return result;
 }
 
@@ -112,9 +112,9 @@ int AnswerOf(int pressed, TMsgDlgButtons offered) {
 
 }  // namespace
 
-int RunMessageBox(const MessageBoxRequest& request) {
+int RunMessageBox(const MessageBoxRequest& request, QWidget* owner) {
   auto* box = new QMessageBox(IconOf(request.Type), ToQt(request.Caption), QString(), ButtonsOf(request.Buttons),
-                              ActiveWindow());
+                              owner);
   box->setTextFormat(Qt::PlainText);
   ShowMessageText(*box, WithTabsExpanded(request.Text));
   if (request.Buttons & mbCancel) box->setEscapeButton(QMessageBox::Cancel);
@@ -122,11 +122,11 @@ int RunMessageBox(const MessageBoxRequest& request) {
   return AnswerOf(RunBox<QMessageBox>(box, {}), request.Buttons);
 }
 
-bool RunOpenDialog(TOpenDialog& dialog) {
+bool RunOpenDialog(TOpenDialog& dialog, QWidget* owner) {
   const QFileInfo current(ToQt(dialog.FileName));
   const QString folder = !dialog.FileName.empty() && current.dir().exists() ? current.absolutePath()
                                                                             : QDir::currentPath();
-  auto* box = new QFileDialog(ActiveWindow());
+  auto* box = new QFileDialog(owner);
   if (!dialog.Title.empty()) box->setWindowTitle(ToQt(dialog.Title));
   box->setAcceptMode(QFileDialog::AcceptOpen);
   box->setFileMode(QFileDialog::ExistingFile);

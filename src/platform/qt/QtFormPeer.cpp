@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "platform/gui/Form.h"
 #include "platform/gui/Menus.h"
@@ -49,15 +50,17 @@ void QtFormPeer::Sync(TControl& control, QWidget*) {
 
 void QtFormPeer::SyncVisible(const TForm& form) {
   QWidget* window = Widget();
-  if (form.Visible == window->isVisible()) return;
+  const bool showAsked = std::exchange(FShowRequestsShown, form.ShowRequests()) != form.ShowRequests();
   if (!form.Visible) {
-    window->hide();
+    if (window->isVisible()) window->hide();
     return;
   }
+  if (window->isVisible() && !showAsked) return;
   if (!FPlaced) PlaceOnScreen(form);
   window->show();
   window->raise();
   window->activateWindow();
+  FContext.WindowActivated(window);
 }
 
 void QtFormPeer::PlaceOnScreen(const TForm& form) {
@@ -81,6 +84,7 @@ bool QtFormPeer::Filter(QObject* watched, QEvent* event) {
     Post<TForm>([](TForm& form) { form.CloseBox(); });
     return true;
   }
+  if (watched == Widget() && event->type() == QEvent::WindowActivate) FContext.WindowActivated(Widget());
   return QtPeer::Filter(watched, event);
 }
 

@@ -15,6 +15,8 @@ public:
   // Brings everything but the visibility in line, so that a window is complete
   // before it is shown: the caller syncs the controls, then SyncVisible.
   void Sync(TControl& control, QWidget* container) override;
+  // Shows or hides the window as the model has it; a window the program has shown
+  // comes to the front and becomes the active one.
   void SyncVisible(const TForm& form);
   bool Filter(QObject* watched, QEvent* event) override;
   const QtMenuPeer& Menus() const { return FMenus; }
@@ -33,5 +35,6 @@ private:
   QMenuBar* FMenuBar;
   QtMenuPeer FMenus;
   bool FPlaced = false;
+  unsigned FShowRequestsShown = 0;
   unsigned FFocusRequestsShown = 0;
 };

@@ -28,6 +28,9 @@ public:
   virtual QObject* EventFilter() = 0;
   // Shows a pop-up menu at a point of the screen.
   virtual void ShowPopup(TPopupMenu& menu, const QPoint& globalPos) = 0;
+  // A form's window has become the active one: the program has just shown it, or
+  // the user has gone over to it.
+  virtual void WindowActivated(QWidget* window) = 0;
 };
 
 class QtPeer {
