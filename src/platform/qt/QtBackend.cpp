@@ -110,7 +110,7 @@ QtPeer* QtBackend::FindPeer(std::uint64_t id) const {
 void QtBackend::Post(std::uint64_t id, std::function<void(TComponent&)> action) {
   QTimer::singleShot(0, FApplication.get(), [this, id, action = std::move(action)] {
     if (!Application) return;
-    if (TComponent* component = FindComponent(*Application, id)) action(*component);
+    Apply(id, action);
     // An action the model refuses dispatches nothing; the screen must still
     // show the model again (a radio button Qt checked, a combo text Qt chose).
     Sync();

@@ -57,16 +57,8 @@ QFont FieldFont(const QComboBox& combo) {
   });
 }
 
-// Routes a key event of a combo box's text; true when Qt must not see it.
-bool FilterComboTyping(QEvent* event, const std::function<void(std::function<void(TComboBox&)>)>& post) {
-  if (event->type() != QEvent::KeyPress) return false;
-  KeyRoute route = RouteKey(*static_cast<QKeyEvent*>(event));
-  for (char32_t key : route.Typed) post([key](TComboBox& combo) { combo.TypeKey(key); });
-  return route.Consumed;
-}
-
-// An event by which Qt would put text into a combo box's field itself: a
-// middle-button paste, a drop, an input method's text.
+// An event by which Qt would put text into a field itself: a middle-button paste,
+// a drop, an input method's text.
 bool BringsTextPastTheModel(const QEvent& event) {
   switch (event.type()) {
     case QEvent::MouseButtonPress:
@@ -108,9 +100,14 @@ void ReportSelection(QtPeerContext& context, std::uint64_t id, const QLineEdit& 
   });
 }
 
-void DisableDrops(QLineEdit* edit) {
-  edit->setAcceptDrops(false);
-  edit->setDragEnabled(false);
+// A field whose text only the model changes: it takes no drop and gives none, and
+// should Qt edit its text after all, by a way not routed to the model, the model's
+// text comes back.
+void KeepTextWithTheModel(QLineEdit& field, QtPeerContext& context, std::uint64_t id) {
+  field.setAcceptDrops(false);
+  field.setDragEnabled(false);
+  QObject::connect(&field, &QLineEdit::textEdited, &field,
+                   [context = &context, id] { context->Post(id, [](TComponent&) {}); });
 }
 
 QRect BoundLabelPlace(const TLabeledEdit& edit, QSize label) {
@@ -137,20 +134,16 @@ void QtEditPeer::EditPoster::operator()(std::function<void(TCustomEdit&)> action
 
 QtEditPeer::QtEditPeer(QtPeerContext& context, std::uint64_t id)
     : QtPeer(context, id), FEdit(new QLineEdit), FPost{&context, id, std::make_shared<int>(0)} {
-  DisableDrops(FEdit);
+  KeepTextWithTheModel(*FEdit, context, id);
   SetWidget(FEdit);
   const auto report = [context = &context, id, field = FEdit] { ReportSelection(*context, id, *field); };
   QObject::connect(FEdit, &QLineEdit::cursorPositionChanged, FEdit, report);
   QObject::connect(FEdit, &QLineEdit::selectionChanged, FEdit, report);
-  // Should Qt edit the text after all, by a way not routed here, the model's text comes back.
-  QObject::connect(FEdit, &QLineEdit::textEdited, FEdit,
-                   [context = &context, id] { context->Post(id, [](TComponent&) {}); });
 }
 
 bool QtEditPeer::Filter(QObject* watched, QEvent* event) {
   if (watched != FEdit) return QtPeer::Filter(watched, event);
   switch (event->type()) {
-    case QEvent::InputMethod: return true;
     case QEvent::KeyPress: return FilterKey(*static_cast<QKeyEvent*>(event));
     case QEvent::ContextMenu: {
       const QPoint at = static_cast<QContextMenuEvent*>(event)->globalPos();
@@ -163,7 +156,7 @@ bool QtEditPeer::Filter(QObject* watched, QEvent* event) {
     default: break;
   }
   const bool consumed = QtPeer::Filter(watched, event);
-  return KeepsMouseFromQt(*event) || consumed;
+  return BringsTextPastTheModel(*event) || KeepsMouseFromQt(*event) || consumed;
 }
 
 bool QtEditPeer::FilterKey(QKeyEvent& key) {
@@ -183,14 +176,12 @@ bool QtEditPeer::FilterKey(QKeyEvent& key) {
   return true;
 }
 
-// A Shift-drag of a field the program moves selects nothing, and a middle-button
-// paste would put text in behind the model's back.
+// A Shift-drag of a field the program moves selects nothing.
 bool QtEditPeer::KeepsMouseFromQt(QEvent& event) {
   switch (event.type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
       const auto& mouse = static_cast<const QMouseEvent&>(event);
-      if (mouse.button() == Qt::MiddleButton) return true;
       if (mouse.button() == Qt::LeftButton)
         FDragging = FProgramDrags && (mouse.modifiers() & Qt::ShiftModifier);
       return FDragging;
@@ -198,7 +189,6 @@ bool QtEditPeer::KeepsMouseFromQt(QEvent& event) {
     case QEvent::MouseMove: return FDragging;
     case QEvent::MouseButtonRelease: {
       const auto& mouse = static_cast<const QMouseEvent&>(event);
-      if (mouse.button() == Qt::MiddleButton) return true;
       const bool dragged = FDragging;
       if (mouse.button() == Qt::LeftButton) FDragging = false;
       return dragged;
@@ -347,14 +337,11 @@ QtComboBoxPeer::QtComboBoxPeer(QtPeerContext& context, std::uint64_t id)
   FCombo->setEditable(true);
   FCombo->setInsertPolicy(QComboBox::NoInsert);
   FCombo->setCompleter(nullptr);
-  DisableDrops(FCombo->lineEdit());
+  KeepTextWithTheModel(*FCombo->lineEdit(), context, id);
   QObject::connect(FCombo, &QComboBox::activated, [this](int index) {
     FCombo->lineEdit()->setCursorPosition(0);  // a long item is shown from its start
     Post<TComboBox>([index](TComboBox& combo) { combo.ChooseItem(index); });
   });
-  // Should Qt edit the text after all, by a way not routed here, the model's text comes back.
-  QObject::connect(FCombo->lineEdit(), &QLineEdit::textEdited, FCombo,
-                   [context = &context, id] { context->Post(id, [](TComponent&) {}); });
   SetWidget(FCombo);
   Watch(FCombo->lineEdit());
 }
@@ -362,8 +349,11 @@ QtComboBoxPeer::QtComboBoxPeer(QtPeerContext& context, std::uint64_t id)
 // Every combo box of the program takes its text from its list only: typed keys go
 // to the model, and no other way of putting text in reaches Qt.
 bool QtComboBoxPeer::Filter(QObject* watched, QEvent* event) {
-  if (FilterComboTyping(event, [this](auto action) { Post<TComboBox>(std::move(action)); }))
-    return true;
+  if (event->type() == QEvent::KeyPress) {
+    KeyRoute route = RouteKey(*static_cast<QKeyEvent*>(event));
+    for (char32_t key : route.Typed) Post<TComboBox>([key](TComboBox& combo) { combo.TypeKey(key); });
+    if (route.Consumed) return true;
+  }
   const bool consumed = QtPeer::Filter(watched, event);
   return BringsTextPastTheModel(*event) || consumed;
 }

@@ -1,5 +1,6 @@
 #include "platform/text/FileErrors.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -24,6 +25,12 @@ std::string FileErrorReason(int error, TFilePlace place) {
     case EIO: return "Ошибка чтения или записи на диске.";
     default: return "Ошибка файловой системы (код " + std::to_string(error) + ").";
   }
+}
+
+std::string FileKindReason(mode_t mode) {
+  if (S_ISDIR(mode)) return FileErrorReason(EISDIR, TFilePlace::File);
+  if (!S_ISREG(mode)) return "Это не обычный файл.";
+  return {};
 }
 
 std::string FolderOf(const std::string& path) {

@@ -1,6 +1,8 @@
 #pragma once
 // Why a file could not be read or written, told in Russian: the reasons of the
 // common causes are the program's own sentences, never the C library's English text.
+#include <sys/types.h>
+
 #include <string>
 
 // Whether the error was met while reaching the file's folder or the file itself; the
@@ -10,6 +12,10 @@ enum class TFilePlace { File, Folder };
 
 // One Russian sentence, ending in a full stop, for the error code `error` (errno).
 std::string FileErrorReason(int error, TFilePlace place);
+
+// Why a file of this kind cannot be read or written as a text file: a folder in its
+// place, or a device, pipe or socket; empty for a regular file.
+std::string FileKindReason(mode_t mode);
 
 // The folder that holds the file `path` ("." for a bare name).
 std::string FolderOf(const std::string& path);

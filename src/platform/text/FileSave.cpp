@@ -69,8 +69,7 @@ TTarget ResolveTarget(const std::string& path) {
 void CheckReplaceable(const std::string& path, const TTarget& target) {
   if (!target.Exists) return;
   const mode_t mode = target.Status.st_mode;
-  if (S_ISDIR(mode)) Fail(path, EISDIR, TFilePlace::File);
-  if (!S_ISREG(mode)) Fail(path, "Это не обычный файл.");
+  if (std::string reason = FileKindReason(mode); !reason.empty()) Fail(path, reason);
   if ((mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) Fail(path, "Файл только для чтения.");
   if (access(target.Path.c_str(), W_OK) != 0) Fail(path, errno, TFilePlace::File);
 }

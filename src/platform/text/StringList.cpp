@@ -29,14 +29,8 @@ constexpr std::size_t LinesWorthGivingBack = 10'000;
   throw EFOpenError("Не удаётся открыть файл \"" + path + "\". " + reason);
 }
 
-// Refuses what is not a regular file: a pipe or a device would block the open or
-// the reading for ever, or never end.
-void CheckReadable(const std::string& path, const struct stat& status) {
-  if (S_ISDIR(status.st_mode)) CannotOpen(path, FileErrorReason(EISDIR, TFilePlace::File));
-  if (!S_ISREG(status.st_mode)) CannotOpen(path, "Это не обычный файл.");
-}
-
-// An open regular file, closed however the reading ends.
+// An open regular file, closed however the reading ends. Anything else is refused:
+// a pipe or a device would block the open or the reading for ever, or never end.
 class TReadFile {
 public:
   explicit TReadFile(const std::string& path) : FPath(path) {
@@ -44,18 +38,17 @@ public:
     // opened without waiting, should a pipe have taken the file's place meanwhile.
     struct stat status {};
     if (stat(path.c_str(), &status) != 0) CannotOpen(path, OpenErrorReason(path, errno));
-    CheckReadable(path, status);
+    if (std::string reason = FileKindReason(status.st_mode); !reason.empty()) CannotOpen(path, reason);
     FFd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (FFd < 0) CannotOpen(path, OpenErrorReason(path, errno));
-    const int error = fstat(FFd, &status) == 0 ? 0 : errno;
-    if (error == 0 && S_ISREG(status.st_mode)) {
-      // A regular file is read as any other: should a read ever have to wait, it waits.
-      fcntl(FFd, F_SETFL, fcntl(FFd, F_GETFL) & ~O_NONBLOCK);
-      return;
+    const std::string reason =
+        fstat(FFd, &status) == 0 ? FileKindReason(status.st_mode) : FileErrorReason(errno, TFilePlace::File);
+    if (!reason.empty()) {
+      close(FFd);
+      CannotOpen(path, reason);
     }
-    close(FFd);
-    if (error != 0) CannotOpen(path, FileErrorReason(error, TFilePlace::File));
-    CheckReadable(path, status);
+    // A regular file is read as any other: should a read ever have to wait, it waits.
+    fcntl(FFd, F_SETFL, fcntl(FFd, F_GETFL) & ~O_NONBLOCK);
   }
   ~TReadFile() { close(FFd); }
   TReadFile(const TReadFile&) = delete;
