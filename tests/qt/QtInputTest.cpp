@@ -149,44 +149,57 @@ TEST_F(QtInput, ChoicesGoThroughTheModelAndValuesSetByCodeFireNoHandler) {
   EXPECT_EQ(box->currentText(), QString("мкс")) << "the key was swallowed";
 }
 
-TEST_F(QtInput, NoTextReachesAListOnlyComboBoxByMouseDropOrInputMethod) {
+TEST_F(QtInput, NoTextReachesAListOnlyComboBoxOrACodeFieldByMouseDropOrInputMethod) {
   FSetting->Show();
   Screen().Sync();
   auto* box = qobject_cast<QComboBox*>(Screen().WidgetOf(*FSetting->ComboBox1));
+  auto* mantissa = qobject_cast<QLineEdit*>(Screen().WidgetOf(*FSetting->LabeledEdit2));
   ASSERT_NE(box, nullptr);
-  QLineEdit* field = box->lineEdit();
-  const std::string unit = FSetting->ComboBox1->Text;
-  ASSERT_EQ(box->currentText().toStdString(), unit);
-  ASSERT_EQ(field->cursorPosition(), 0);
-  const auto unchanged = [&](const char* how) {
-    EXPECT_EQ(box->currentText().toStdString(), unit) << how << " reaches the field";
-    ProcessEvents();
-    EXPECT_EQ(FSetting->ComboBox1->Text, unit) << how;
-  };
-
+  ASSERT_NE(mantissa, nullptr);
   // Where the platform has a selection, a middle click would paste it; where it
   // has none, the click would still move the cursor.
   if (QApplication::clipboard()->supportsSelection()) QApplication::clipboard()->setText("ZZZ", QClipboard::Selection);
-  const QPoint end(field->width() - 2, field->height() / 2);
-  SendMouse(field, QEvent::MouseButtonPress, end, Qt::MiddleButton, Qt::MiddleButton, Qt::NoModifier);
-  SendMouse(field, QEvent::MouseButtonRelease, end, Qt::MiddleButton, Qt::NoButton, Qt::NoModifier);
-  unchanged("middle click");
-  EXPECT_EQ(field->cursorPosition(), 0) << "the middle button never reaches the field";
-
   QMimeData dragged;
   dragged.setText("ZZZ");
-  QDragEnterEvent enter(end, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
-  QDragMoveEvent move(end, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
-  QDropEvent drop(QPointF(end), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
-  for (QEvent* step : std::initializer_list<QEvent*>{&enter, &move, &drop}) QApplication::sendEvent(field, step);
-  unchanged("drop");
 
+  // A middle click at the end of the field, then text dragged there and dropped:
+  // neither reaches the field, which would move its cursor even where it has no
+  // room for more text, and the model's text stays as it was.
+  const auto pasteAndDrop = [&](const char* name, QLineEdit* field, const std::string& modelText) {
+    SCOPED_TRACE(name);
+    field->setCursorPosition(0);
+    ProcessEvents();
+    const QString shown = field->text();
+    const std::string held = modelText;
+    const auto unchanged = [&](const char* how) {
+      EXPECT_EQ(field->text(), shown) << how << " reaches the field";
+      EXPECT_EQ(field->cursorPosition(), 0) << how << " reaches the field";
+      ProcessEvents();
+      EXPECT_EQ(modelText, held) << how;
+    };
+    const QPoint end(field->width() - 2, field->height() / 2);
+    SendMouse(field, QEvent::MouseButtonPress, end, Qt::MiddleButton, Qt::MiddleButton, Qt::NoModifier);
+    SendMouse(field, QEvent::MouseButtonRelease, end, Qt::MiddleButton, Qt::NoButton, Qt::NoModifier);
+    unchanged("middle click");
+
+    QDragEnterEvent enter(end, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QDragMoveEvent move(end, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(QPointF(end), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    for (QEvent* step : std::initializer_list<QEvent*>{&enter, &move, &drop}) QApplication::sendEvent(field, step);
+    unchanged("drop");
+  };
+  pasteAndDrop("time unit", box->lineEdit(), FSetting->ComboBox1->Text);
+  pasteAndDrop("X mantissa", mantissa, FSetting->LabeledEdit2->Text);
+
+  const std::string unit = FSetting->ComboBox1->Text;
   QInputMethodEvent composed;
   composed.setCommitString("ZZZ");
-  QApplication::sendEvent(field, &composed);
-  unchanged("input method");
+  QApplication::sendEvent(box->lineEdit(), &composed);
+  EXPECT_EQ(box->currentText().toStdString(), unit) << "input method reaches the field";
+  ProcessEvents();
+  EXPECT_EQ(FSetting->ComboBox1->Text, unit) << "input method";
 
-  field->insert("ZZZ");  // by some way Qt has that passes the model by
+  box->lineEdit()->insert("ZZZ");  // by some way Qt has that passes the model by
   ProcessEvents();
   EXPECT_EQ(box->currentText().toStdString(), unit) << "the model's text comes back";
 }
