@@ -1,5 +1,6 @@
 // What a save does to the file around its content: permissions, owner, links,
 // folders that take no new file, and the Russian reasons of the common failures.
+#include <grp.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <tuple>
 
 #include "platform/TempFolder.h"
 #include "platform/text/Exceptions.h"
@@ -19,10 +21,16 @@ namespace {
 
 class SavedFile : public TempFolder {
 protected:
-  static mode_t ModeOf(const fs::path& path) {
+  static mode_t ModeOf(const fs::path& path) { return StatusOf(path).st_mode & 07777; }
+  static struct stat StatusOf(const fs::path& path) {
     struct stat status {};
     lstat(path.c_str(), &status);
-    return status.st_mode & 07777;
+    return status;
+  }
+  // Owner, group and permissions.
+  static std::tuple<uid_t, gid_t, mode_t> IdentityOf(const fs::path& path) {
+    const struct stat status = StatusOf(path);
+    return {status.st_uid, status.st_gid, status.st_mode & 07777};
   }
   // Saves one line and gives the message of the failure, or "" when it succeeded.
   static std::string SaveFailure(const std::string& path, const std::string& line = "new") {
@@ -52,14 +60,14 @@ protected:
 constexpr uid_t Nobody = 65534;
 
 // Runs `body` in a child process that has no power to ignore permissions (as root,
-// it becomes the user nobody, in nobody's group), so that missing access holds; the
+// it becomes the user nobody, in nobody's group alone), so that missing access holds; the
 // test fails when `body` fails.
 template <typename Body>
 void AsNobody(Body body) {
   const bool root = geteuid() == 0;
   EXPECT_EXIT(
       {
-        if (root && (setgid(Nobody) != 0 || setuid(Nobody) != 0)) std::_Exit(2);
+        if (root && (setgroups(0, nullptr) != 0 || setgid(Nobody) != 0 || setuid(Nobody) != 0)) std::_Exit(2);
         std::_Exit(body() ? 0 : 1);
       },
       ::testing::ExitedWithCode(0), "");
@@ -101,12 +109,12 @@ TEST_F(SavedFile, KeepsItsPermissionsAndANewOneTakesTheUmask) {
   // The owner and the group stay where the process may set them.
   if (geteuid() == 0) {
     const auto path = Write("theirs.tbl", "old\r\n");
-    ASSERT_EQ(chown(path.c_str(), 65534, 65534), 0);
+    ASSERT_EQ(chown(path.c_str(), Nobody, Nobody), 0);
+    const auto identity = IdentityOf(path);
+    const ino_t before = StatusOf(path).st_ino;
     EXPECT_EQ(SaveFailure(path), "");
-    struct stat status {};
-    stat(path.c_str(), &status);
-    EXPECT_EQ(status.st_uid, 65534u);
-    EXPECT_EQ(status.st_gid, 65534u);
+    EXPECT_EQ(IdentityOf(path), identity);
+    EXPECT_NE(StatusOf(path).st_ino, before) << "root gives the new file any owner, so it replaces the old one";
   }
   const mode_t mask = umask(027);
   EXPECT_EQ(SaveFailure((folder / "new.tbl").string()), "");
@@ -151,10 +159,31 @@ TEST_F(SavedFile, ThroughLinksTheFileTheyNameGetsTheNewContentAndEveryNameStays)
 
 TEST_F(SavedFile, AFileTheUserMayWriteThroughItsGroupIsSaved) {
   if (geteuid() != 0) GTEST_SKIP() << "a file of another owner in the user's group needs root to be made";
-  const auto path = Write("shared.tbl", "old\r\n");
-  ASSERT_EQ(chown(path.c_str(), 0, Nobody), 0);
-  ASSERT_EQ(chmod(path.c_str(), 0464), 0);
-  AsNobody([&] { return SaveFailure(path) == "" && Read(path) == "new\r\n"; });
+  // A classmate's table in a folder that everybody may write, then in a shared one
+  // with the sticky bit: saved twice, it stays the classmate's, with its group and
+  // mode, and nothing is left beside it.
+  for (const mode_t folderMode : {0777, 01777}) {
+    ASSERT_EQ(chmod(folder.c_str(), folderMode), 0);
+    for (const mode_t mode : {0464, 0664}) {
+      const auto path = Write("shared.tbl", "old\r\n");
+      ASSERT_EQ(chown(path.c_str(), 0, Nobody), 0);
+      ASSERT_EQ(chmod(path.c_str(), mode), 0);
+      AsNobody([&] {
+        return SaveFailure(path, "first") == "" && SaveFailure(path, "second") == "" && Read(path) == "second\r\n";
+      });
+      EXPECT_EQ(IdentityOf(path), std::tuple(uid_t{0}, Nobody, mode)) << std::oct << folderMode << " " << mode;
+      EXPECT_EQ(Names(), std::set<std::string>{"shared.tbl"});
+      fs::remove(path);
+    }
+  }
+  // The user's own file is still replaced by a new one.
+  const auto own = Write("own.tbl", "old\r\n");
+  ASSERT_EQ(chown(own.c_str(), Nobody, Nobody), 0);
+  const auto identity = IdentityOf(own);
+  const ino_t before = StatusOf(own).st_ino;
+  AsNobody([&] { return SaveFailure(own) == "" && Read(own) == "new\r\n"; });
+  EXPECT_NE(StatusOf(own).st_ino, before);
+  EXPECT_EQ(IdentityOf(own), identity);
 }
 
 TEST_F(SavedFile, IntoAFolderWithoutWriteAccessOverwritesAWritableFileInPlace) {

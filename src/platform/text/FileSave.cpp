@@ -124,11 +124,23 @@ void AcceptFailure(int result) { static_cast<void>(result); }
 
 // Gives the new file the old one's owner and group as far as the process may set
 // them (a member of the file's group may set the group alone), then its permission
-// bits, since a change of owner clears some of them. A file system without owners
-// or permissions (a memory stick's) refuses both, which does not stop the save.
-void TakeOverIdentity(int fd, const struct stat& old) {
+// bits, since a change of owner clears some of them. Tells whether the new file now
+// has the old one's owner and group: where it has not, renaming it over the old one
+// would hand the file to another user. A file system without owners or permissions
+// (a memory stick's) refuses both calls but shows every file with the same owner,
+// which is no reason to refuse the new file.
+bool TakeOverIdentity(int fd, const struct stat& old) {
   if (fchown(fd, old.st_uid, old.st_gid) != 0) AcceptFailure(fchown(fd, static_cast<uid_t>(-1), old.st_gid));
   AcceptFailure(fchmod(fd, old.st_mode & 07777));
+  struct stat made {};
+  return fstat(fd, &made) == 0 && made.st_uid == old.st_uid && made.st_gid == old.st_gid;
+}
+
+// The folder takes no new file, or does not let one replace the target, though the
+// target itself may be written (a folder without write access, a shared folder with
+// the sticky bit, a network share that allows writing but not deleting).
+bool FolderRefuses(int error, const TTarget& target) {
+  return (error == EACCES || error == EPERM) && target.Exists;
 }
 
 void SyncFolder(const std::string& folder) {
@@ -156,8 +168,10 @@ int CreateTemporary(const std::string& folder, const std::string& targetName, co
 }
 
 // Writes the new content over the target itself, for a folder that takes no new
-// file or a file with several names. Should the write fail, the old content is put
-// back as far as the disk allows, so a full disk leaves the old file whole.
+// file or does not let one replace the target, a target whose owner and group a new
+// file cannot have, or a file with several names. Should the write fail, the old
+// content is put back as far as the disk allows, so a full disk leaves the old file
+// whole.
 void OverwriteInPlace(const std::string& path, const TTarget& target, std::string_view bytes) {
   const int fd = open(target.Path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
   if (fd < 0) Fail(path, errno, TFilePlace::File);
@@ -191,14 +205,21 @@ void SaveFileWhole(const std::string& path, std::string_view bytes, const TSaveH
   std::string temporary;
   const int fd = CreateTemporary(folder, NameOf(target.Path), target, hooks, temporary);
   if (fd < 0) {
-    if ((errno == EACCES || errno == EPERM) && target.Exists) return OverwriteInPlace(path, target, bytes);
+    if (FolderRefuses(errno, target)) return OverwriteInPlace(path, target, bytes);
     Fail(path, errno, TFilePlace::Folder);
   }
   const auto discard = [&](int error) {
     unlink(temporary.c_str());
     Fail(path, error, TFilePlace::File);
   };
-  if (target.Exists) TakeOverIdentity(fd, target.Status);
+  const auto overwriteInstead = [&] {
+    unlink(temporary.c_str());
+    OverwriteInPlace(path, target, bytes);
+  };
+  if (target.Exists && !TakeOverIdentity(fd, target.Status)) {
+    close(fd);
+    return overwriteInstead();
+  }
   if (!WriteDurably(fd, bytes)) {
     const int error = errno;
     close(fd);
@@ -211,6 +232,9 @@ void SaveFileWhole(const std::string& path, std::string_view bytes, const TSaveH
     unlink(temporary.c_str());
     throw;
   }
-  if (rename(temporary.c_str(), target.Path.c_str()) != 0) discard(errno);
+  if (rename(temporary.c_str(), target.Path.c_str()) != 0) {
+    if (FolderRefuses(errno, target)) return overwriteInstead();
+    discard(errno);
+  }
   SyncFolder(folder);
 }
