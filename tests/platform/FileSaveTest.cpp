@@ -60,8 +60,8 @@ protected:
 constexpr uid_t Nobody = 65534;
 
 // Runs `body` in a child process that has no power to ignore permissions (as root,
-// it becomes the user nobody, in nobody's group alone), so that missing access holds; the
-// test fails when `body` fails.
+// it becomes the user nobody, in nobody's group alone), so that missing access
+// holds; the test fails when `body` fails.
 template <typename Body>
 void AsNobody(Body body) {
   const bool root = geteuid() == 0;

@@ -123,17 +123,18 @@ bool CloseChecked(int fd) { return close(fd) == 0 || errno == EINTR; }
 void AcceptFailure(int result) { static_cast<void>(result); }
 
 // Gives the new file the old one's owner and group as far as the process may set
-// them (a member of the file's group may set the group alone), then its permission
-// bits, since a change of owner clears some of them. Tells whether the new file now
-// has the old one's owner and group: where it has not, renaming it over the old one
-// would hand the file to another user. A file system without owners or permissions
-// (a memory stick's) refuses both calls but shows every file with the same owner,
-// which is no reason to refuse the new file.
+// them (a member of the file's group may set the group alone), and tells whether it
+// now has both: where it has not, renaming it over the old one would hand the file
+// to another user. Then come the permission bits, since a change of owner clears
+// some of them. A file system without owners or permissions (a memory stick's)
+// refuses every call but shows every file with the same owner, which is no reason
+// to refuse the new file.
 bool TakeOverIdentity(int fd, const struct stat& old) {
   if (fchown(fd, old.st_uid, old.st_gid) != 0) AcceptFailure(fchown(fd, static_cast<uid_t>(-1), old.st_gid));
-  AcceptFailure(fchmod(fd, old.st_mode & 07777));
   struct stat made {};
-  return fstat(fd, &made) == 0 && made.st_uid == old.st_uid && made.st_gid == old.st_gid;
+  if (fstat(fd, &made) != 0 || made.st_uid != old.st_uid || made.st_gid != old.st_gid) return false;
+  AcceptFailure(fchmod(fd, old.st_mode & 07777));
+  return true;
 }
 
 // The folder takes no new file, or does not let one replace the target, though the
