@@ -10,7 +10,7 @@ case "$mode" in
   *) echo "usage: ./run.sh [test]" >&2; exit 2 ;;
 esac
 
-packages=(g++ cmake make qt6-base-dev qt6-translations-l10n fonts-urw-base35 libgtest-dev libbenchmark-dev)
+packages=(g++ cmake make qt6-base-dev qt6-translations-l10n fonts-urw-base35 libacl1-dev libgtest-dev libbenchmark-dev)
 tools/ensure-packages.sh "${packages[@]}"
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null

@@ -1,6 +1,12 @@
-// What a save does to the file around its content: permissions, owner, links,
-// folders that take no new file, and the Russian reasons of the common failures.
+// What a save does to the file around its content: permissions, access lists,
+// owner, links, folders that take no new file or keep every name, and the Russian
+// reasons of the common failures.
+#include <fcntl.h>
 #include <grp.h>
+#include <acl/libacl.h>
+#include <linux/fs.h>
+#include <sys/acl.h>
+#include <sys/ioctl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -46,6 +52,22 @@ protected:
   static std::string Reason(const std::string& path, const std::string& reason) {
     return "Не удаётся создать файл \"" + path + "\". " + reason;
   }
+  // The file's access list as text, "" where the file system has none.
+  static std::string AccessListOf(const std::string& path) {
+    const acl_t list = acl_get_file(path.c_str(), ACL_TYPE_ACCESS);
+    if (!list) return "";
+    char* text = acl_to_any_text(list, nullptr, ',', TEXT_NUMERIC_IDS);
+    std::string result = text ? text : "";
+    acl_free(text);
+    acl_free(list);
+    return result;
+  }
+  static bool SetAccessList(const std::string& path, const char* text) {
+    const acl_t list = acl_from_text(text);
+    const bool set = list && acl_set_file(path.c_str(), ACL_TYPE_ACCESS, list) == 0;
+    acl_free(list);
+    return set;
+  }
   static std::string OpenFailure(const std::string& path) {
     TStringList list;
     try {
@@ -84,6 +106,21 @@ void AsAnOrdinaryUser(const fs::path& folder, Body body) {
   AsNobody(body);
 }
 
+// Marks a folder append-only, so that files may be made in it but none removed or
+// renamed, or clears the mark; false with errno set where the mark cannot be set.
+bool MarkAppendOnly(const fs::path& folder, bool on) {
+  const int handle = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (handle < 0) return false;
+  int flags = 0;
+  bool marked = ioctl(handle, FS_IOC_GETFLAGS, &flags) == 0;
+  flags = on ? flags | FS_APPEND_FL : flags & ~FS_APPEND_FL;
+  marked = marked && ioctl(handle, FS_IOC_SETFLAGS, &flags) == 0;
+  const int error = errno;
+  close(handle);
+  errno = error;
+  return marked;
+}
+
 // Runs `body` in a child process that is stopped after five seconds, so that a call
 // that blocks fails the test instead of hanging it.
 template <typename Body>
@@ -120,6 +157,23 @@ TEST_F(SavedFile, KeepsItsPermissionsAndANewOneTakesTheUmask) {
   EXPECT_EQ(SaveFailure((folder / "new.tbl").string()), "");
   umask(mask);
   EXPECT_EQ(ModeOf(folder / "new.tbl"), 0640);
+}
+
+TEST_F(SavedFile, KeepsItsAccessList) {
+  const auto path = Write("shared.tbl", "old\r\n");
+  if (!SetAccessList(path, "u::rw-,u:65534:rw-,g::r--,m::rw-,o::---"))
+    GTEST_SKIP() << "no access lists on this file system (" << std::strerror(errno) << ")";
+  // The classmate written into the list may still write the table, and the group
+  // may still only read it, though the group's permission bits show the list's mask.
+  const std::string list = AccessListOf(path);
+  ASSERT_EQ(list, "user::rw-,user:65534:rw-,group::r--,mask::rw-,other::---");
+  const ino_t before = StatusOf(path).st_ino;
+  EXPECT_EQ(SaveFailure(path), "");
+  EXPECT_NE(StatusOf(path).st_ino, before) << "the new file took the list, so it replaces the old one whole";
+  EXPECT_EQ(AccessListOf(path), list);
+  EXPECT_EQ(ModeOf(path), 0660u);
+  EXPECT_EQ(Read(path), "new\r\n");
+  EXPECT_EQ(Names(), std::set<std::string>{"shared.tbl"});
 }
 
 TEST_F(SavedFile, ThroughLinksTheFileTheyNameGetsTheNewContentAndEveryNameStays) {
@@ -184,6 +238,29 @@ TEST_F(SavedFile, AFileTheUserMayWriteThroughItsGroupIsSaved) {
   AsNobody([&] { return SaveFailure(own) == "" && Read(own) == "new\r\n"; });
   EXPECT_NE(StatusOf(own).st_ino, before);
   EXPECT_EQ(IdentityOf(own), identity);
+  // The user's own file of a group the user is not in keeps that group.
+  ASSERT_EQ(chown(own.c_str(), Nobody, 0), 0);
+  AsNobody([&] { return SaveFailure(own, "newer") == "" && Read(own) == "newer\r\n"; });
+  EXPECT_EQ(IdentityOf(own), std::tuple(Nobody, gid_t{0}, std::get<2>(identity)));
+  fs::remove(own);
+
+  // A classmate's file takes the table's name (a second name of it) while the new
+  // table is written: the shared folder will not let the new file replace it, so the
+  // classmate's file is written in place and nothing is left beside it.
+  const auto mine = Write("mine.tbl", "old\r\n");
+  const auto theirs = Write("theirs.tbl", "theirs\r\n");
+  ASSERT_EQ(chown(mine.c_str(), Nobody, Nobody), 0);
+  ASSERT_EQ(chmod(theirs.c_str(), 0666), 0);
+  AsNobody([&] {
+    TStringList::BeforeReplaceForTesting = [&](const std::string&) {
+      if (unlink(mine.c_str()) != 0 || link(theirs.c_str(), mine.c_str()) != 0) throw EFCreateError("no swap");
+    };
+    return SaveFailure(mine) == "";
+  });
+  EXPECT_EQ(Read(theirs), "new\r\n");
+  EXPECT_EQ(StatusOf(mine).st_ino, StatusOf(theirs).st_ino);
+  EXPECT_EQ(IdentityOf(theirs), std::tuple(uid_t{0}, gid_t{0}, mode_t{0666}));
+  EXPECT_EQ(Names(), (std::set<std::string>{"mine.tbl", "theirs.tbl"}));
 }
 
 TEST_F(SavedFile, IntoAFolderWithoutWriteAccessOverwritesAWritableFileInPlace) {
@@ -197,6 +274,22 @@ TEST_F(SavedFile, IntoAFolderWithoutWriteAccessOverwritesAWritableFileInPlace) {
     chmod(folder.c_str(), 0755);
     return overwritten && refused && ModeOf(path) == 0640 && Names() == std::set<std::string>{"alu.tbl"};
   });
+}
+
+TEST_F(SavedFile, AnAppendOnlyFolderGetsTheNewContentAndNothingElse) {
+  const auto path = Write("alu.tbl", "a longer old table\r\n");
+  const auto fresh = (folder / "fresh.tbl").string();
+  if (!MarkAppendOnly(folder, true))
+    GTEST_SKIP() << "the folder cannot be marked append-only here (" << std::strerror(errno) << ")";
+  // Saved twice, the table leaves nothing beside it; a new table is made at once.
+  const bool overwritten = SaveFailure(path, "short") == "" && SaveFailure(path, "shorter") == "";
+  const bool made = SaveFailure(fresh) == "";
+  ASSERT_TRUE(MarkAppendOnly(folder, false));
+  EXPECT_TRUE(overwritten);
+  EXPECT_TRUE(made);
+  EXPECT_EQ(Read(path), "shorter\r\n");
+  EXPECT_EQ(Read(fresh), "new\r\n");
+  EXPECT_EQ(Names(), (std::set<std::string>{"alu.tbl", "fresh.tbl"}));
 }
 
 TEST_F(SavedFile, AnUnreadableFileIsToldApartFromAnUnreachableFolder) {

@@ -1,6 +1,8 @@
 #include "platform/text/FileSave.h"
 
+#include <acl/libacl.h>
 #include <fcntl.h>
+#include <sys/acl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -107,11 +109,17 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-// Writes the whole content and flushes it to the disk; false with errno set. A file
-// system that cannot flush at all is no reason to fail.
-bool WriteDurably(int fd, std::string_view bytes) {
-  if (!WriteAll(fd, bytes) || ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) return false;
-  return fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
+// Flushes what was written to the disk; false with errno set. A file system that
+// cannot flush at all is no reason to fail.
+bool Flush(int fd) { return fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP; }
+
+// Writes the whole content into a new, empty file and flushes it; false with errno set.
+bool WriteNewDurably(int fd, std::string_view bytes) { return WriteAll(fd, bytes) && Flush(fd); }
+
+// Writes the whole content over a file that may be longer, cuts it to the content's
+// length and flushes it; false with errno set.
+bool WriteOverDurably(int fd, std::string_view bytes) {
+  return WriteAll(fd, bytes) && ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && Flush(fd);
 }
 
 // Closes a descriptor and tells whether the close itself succeeded (a file system
@@ -122,19 +130,50 @@ bool CloseChecked(int fd) { return close(fd) == 0 || errno == EINTR; }
 // system made it.
 void AcceptFailure(int result) { static_cast<void>(result); }
 
+// Opens the old file to read its access list: for reading, or for writing where the
+// user may only write it; -1 where neither is allowed.
+int OpenForItsAccessList(const std::string& path) {
+  const int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  return fd >= 0 ? fd : open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+}
+
+// Gives the new file the old one's access list (ACL), which names further users and
+// groups that may read or write the file; the group's permission bits of a file that
+// has one are the list's mask. Tells whether the new file now lets in whom the old
+// one did: false only where the old file's list holds more than the permission bits
+// and the new file could not take it. A file system without access lists has the
+// bits alone, which the new file already has as far as the system allows.
+bool TakeOverAccessList(const std::string& oldPath, int fd, const std::string& newPath) {
+  const int old = OpenForItsAccessList(oldPath);
+  if (old < 0) return acl_extended_file_nofollow(oldPath.c_str()) != 1;
+  const bool taken =
+      perm_copy_fd(oldPath.c_str(), old, newPath.c_str(), fd, nullptr) == 0 || acl_extended_fd(old) != 1;
+  close(old);
+  return taken;
+}
+
 // Gives the new file the old one's owner and group as far as the process may set
 // them (a member of the file's group may set the group alone), and tells whether it
 // now has both: where it has not, renaming it over the old one would hand the file
 // to another user. Then come the permission bits, since a change of owner clears
-// some of them. A file system without owners or permissions (a memory stick's)
-// refuses every call but shows every file with the same owner, which is no reason
-// to refuse the new file.
-bool TakeOverIdentity(int fd, const struct stat& old) {
+// some of them, and the access list. A file system without owners or permissions (a
+// memory stick's) refuses every call but shows every file with the same owner,
+// which is no reason to refuse the new file.
+bool TakeOverIdentity(int fd, const std::string& temporary, const TTarget& target) {
+  const struct stat& old = target.Status;
   if (fchown(fd, old.st_uid, old.st_gid) != 0) AcceptFailure(fchown(fd, static_cast<uid_t>(-1), old.st_gid));
   struct stat made {};
   if (fstat(fd, &made) != 0 || made.st_uid != old.st_uid || made.st_gid != old.st_gid) return false;
   AcceptFailure(fchmod(fd, old.st_mode & 07777));
-  return true;
+  return TakeOverAccessList(target.Path, fd, temporary);
+}
+
+// A folder marked append-only takes new files but lets none be removed or renamed,
+// so a temporary file there could neither replace the target nor be removed again.
+bool KeepsEveryName(const std::string& folder) {
+  struct statx status {};
+  return statx(AT_FDCWD, folder.c_str(), 0, STATX_TYPE, &status) == 0 &&
+         (status.stx_attributes_mask & status.stx_attributes & STATX_ATTR_APPEND) != 0;
 }
 
 // The folder takes no new file, or does not let one replace the target, though the
@@ -169,13 +208,15 @@ int CreateTemporary(const std::string& folder, const std::string& targetName, co
 }
 
 // Writes the new content over the target itself, for a folder that takes no new
-// file or does not let one replace the target, a target whose owner and group a new
-// file cannot have, or a file with several names. Should the write fail, the old
+// file or does not let one replace the target, a target whose owner, group or access
+// list a new file cannot have, or a file with several names; in a folder that keeps
+// every name, a target not yet there is made at once. Should the write fail, the old
 // content is put back as far as the disk allows, so a full disk leaves the old file
-// whole.
+// whole, and a file just made is removed where the folder allows.
 void OverwriteInPlace(const std::string& path, const TTarget& target, std::string_view bytes) {
-  const int fd = open(target.Path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
-  if (fd < 0) Fail(path, errno, TFilePlace::File);
+  const int fd = target.Exists ? open(target.Path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC)
+                               : open(target.Path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd < 0) Fail(path, errno, target.Exists ? TFilePlace::File : TFilePlace::Folder);
   std::string old(static_cast<std::size_t>(target.Status.st_size), '\0');
   std::size_t got = 0;
   while (got < old.size()) {
@@ -185,10 +226,11 @@ void OverwriteInPlace(const std::string& path, const TTarget& target, std::strin
     got += static_cast<std::size_t>(read);
   }
   old.resize(got);
-  if (!WriteDurably(fd, bytes)) {
+  if (!WriteOverDurably(fd, bytes)) {
     const int error = errno;
-    WriteDurably(fd, old);
+    WriteOverDurably(fd, old);
     close(fd);
+    if (!target.Exists) unlink(target.Path.c_str());
     Fail(path, error, TFilePlace::File);
   }
   if (!CloseChecked(fd)) Fail(path, errno, TFilePlace::File);
@@ -200,8 +242,8 @@ void SaveFileWhole(const std::string& path, std::string_view bytes, const TSaveH
   if (path.empty()) Fail(path, "Имя файла не задано.");
   const TTarget target = ResolveTarget(path);
   CheckReplaceable(path, target);
-  if (HasOtherNames(target)) return OverwriteInPlace(path, target, bytes);
   const std::string folder = FolderOf(target.Path);
+  if (HasOtherNames(target) || KeepsEveryName(folder)) return OverwriteInPlace(path, target, bytes);
 
   std::string temporary;
   const int fd = CreateTemporary(folder, NameOf(target.Path), target, hooks, temporary);
@@ -217,11 +259,11 @@ void SaveFileWhole(const std::string& path, std::string_view bytes, const TSaveH
     unlink(temporary.c_str());
     OverwriteInPlace(path, target, bytes);
   };
-  if (target.Exists && !TakeOverIdentity(fd, target.Status)) {
+  if (target.Exists && !TakeOverIdentity(fd, temporary, target)) {
     close(fd);
     return overwriteInstead();
   }
-  if (!WriteDurably(fd, bytes)) {
+  if (!WriteNewDurably(fd, bytes)) {
     const int error = errno;
     close(fd);
     discard(error);
