@@ -9,7 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(g++ cmake make qt6-base-dev qt6-translations-l10n fonts-urw-base35 libgtest-dev
+packages=(g++ cmake make qt6-base-dev qt6-translations-l10n fonts-urw-base35 libacl1-dev libgtest-dev
           xvfb openbox xdotool imagemagick)
 tools/ensure-packages.sh "${packages[@]}"
 
