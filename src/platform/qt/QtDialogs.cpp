@@ -131,6 +131,7 @@ QString SizeText(qint64 bytes) {
 // dialog shows its model through this one, which writes them in Russian.
 class FileColumnsInRussian : public QIdentityProxyModel {
 public:
+  using QIdentityProxyModel::QIdentityProxyModel;
   QVariant data(const QModelIndex& index, int role) const override {
     const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
     if (!files || role != Qt::DisplayRole) return QIdentityProxyModel::data(index, role);
@@ -187,7 +188,7 @@ bool RunOpenDialog(TOpenDialog& dialog, QWidget* owner) {
   const QString folder = !dialog.FileName.empty() && current.dir().exists() ? current.absolutePath()
                                                                             : QDir::currentPath();
   auto* box = new QFileDialog(owner);
-  box->setProxyModel(new FileColumnsInRussian);
+  box->setProxyModel(new FileColumnsInRussian(box));
   FitDetailColumns(*box);
   OpenWide(*box);
   if (!dialog.Title.empty()) box->setWindowTitle(ToQt(dialog.Title));
