@@ -1,18 +1,29 @@
-// How the real windows look: disabled controls, labels beside fields, memos and
-// message boxes.
+// How the real windows look: disabled controls, labels beside fields, memos,
+// message boxes and the file dialog.
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QComboBox>
+#include <QDateTime>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QFileDialog>
 #include <QFontMetrics>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTextBlock>
+#include <QThread>
 #include <QTimer>
+#include <QTreeView>
+#include <algorithm>
+#include <functional>
 
 #include "mainwin/PinRole.h"
 #include "mainwin/RoleNames.h"
@@ -75,6 +86,61 @@ ShownMessage ShowAndRead(const std::string& text) {
     PressKey(box, Qt::Key_Return);
   });
   Screen().ShowMessageBox({TMsgDlgType::mtError, mbOK, "Opbench", text});
+  return shown;
+}
+
+// Lets Qt run, the file model's own thread too, until the condition holds or
+// five seconds have passed; returns whether it holds.
+bool ProcessEventsUntil(const std::function<bool()>& done) {
+  const QDeadlineTimer deadline(5000);
+  while (!done() && !deadline.hasExpired()) {
+    QCoreApplication::processEvents();
+    QThread::msleep(10);
+  }
+  ProcessEvents();
+  return done();
+}
+
+void WriteFile(const std::filesystem::path& path, qint64 bytes, const QDateTime& modified) {
+  QFile file(QString::fromStdString(path.string()));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(QByteArray(bytes, 'x'));
+  file.flush();  // else the write at closing would date the file anew
+  ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
+}
+
+// The file dialog's detail view, a row's texts by the name in its first column.
+struct ShownFiles {
+  QMap<QString, QStringList> Rows;
+  std::vector<int> ColumnWidths, NeededWidths;
+};
+
+// Opens the file dialog on a file, reads what its detail view shows once the
+// folder is read, and cancels it.
+ShownFiles OpenDialogShows(TOpenDialog& dialog, const std::filesystem::path& file, int rows) {
+  ShownFiles shown;
+  dialog.FileName = file.string();
+  QTimer::singleShot(0, [&shown, rows] {
+    auto* box = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    const auto close = qScopeGuard([box] { box->reject(); });
+    auto* details = box->findChild<QTreeView*>();
+    ASSERT_NE(details, nullptr);
+    QAbstractItemModel* model = details->model();
+    ASSERT_TRUE(ProcessEventsUntil([&] { return model->rowCount(details->rootIndex()) == rows; }));
+    for (int row = 0; row < rows; ++row) {
+      QStringList texts;
+      for (int column = 0; column < model->columnCount(); ++column)
+        texts << model->index(row, column, details->rootIndex()).data().toString();
+      shown.Rows[texts.first()] = texts;
+    }
+    for (int column = 0; column < model->columnCount(); ++column) {
+      shown.ColumnWidths.push_back(details->columnWidth(column));
+      shown.NeededWidths.push_back(std::max(static_cast<QAbstractItemView*>(details)->sizeHintForColumn(column),
+                                            details->header()->sectionSizeHint(column)));
+    }
+  });
+  dialog.Execute();
   return shown;
 }
 
@@ -240,4 +306,24 @@ TEST_F(QtLooks, LongMessageLinesBreakAtBlanksWhileInstructionLinesStayWhole) {
                          "     В появившемся окне в разделе Radix из списка выберите Binary "}));
   for (const QString& line : instructions.Lines)
     EXPECT_LE(QFontMetrics(instructions.Font).horizontalAdvance(line), instructions.LabelWidth);
+}
+
+TEST_F(QtLooks, FileDialogWritesSizesAndDatesInRussianAndCutsNoColumnUnderACLocale) {
+  ASSERT_EQ(QLocale::system().language(), QLocale::C) << "the tests run under the C locale";
+  const QDateTime modified(QDate(2025, 12, 28), QTime(20, 48));
+  const QString longName = "Лабораторная работа 3, операционная часть автомата.bdf";
+  WriteFile(folder / "alu.bdf", 3, modified);
+  WriteFile(folder / longName.toStdString(), 5000, modified);
+  std::filesystem::create_directory(folder / "Проект");
+  const ShownFiles shown = OpenDialogShows(*FMain->ProjOpen, folder / "alu.bdf", 3);
+
+  const QStringList alu = shown.Rows.value("alu.bdf");
+  ASSERT_EQ(alu.size(), 4);
+  EXPECT_EQ(alu[1].toStdString(), "3 байт");
+  EXPECT_EQ(alu[3].toStdString(), "28.12.2025 20:48");
+  EXPECT_EQ(shown.Rows.value(longName).value(1).toStdString(), "4,88 кБ");
+  EXPECT_EQ(shown.Rows.value("Проект").mid(1, 2).join('|').toStdString(), "|Папка");
+  ASSERT_EQ(shown.ColumnWidths.size(), 4u);
+  for (std::size_t column = 0; column < shown.ColumnWidths.size(); ++column)
+    EXPECT_GE(shown.ColumnWidths[column], shown.NeededWidths[column]) << "column " << column << " is cut";
 }

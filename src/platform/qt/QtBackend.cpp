@@ -7,6 +7,7 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QMenu>
 #include <QProcess>
 #include <QTimer>
@@ -81,9 +82,13 @@ QtBackend::QtBackend(int& argc, char** argv)
   // The program decides when it ends: hiding its last window does not end it.
   QApplication::setQuitOnLastWindowClosed(false);
   // The users work in Russian: the file dialog and the box buttons speak it
-  // too, where Qt's own translation is installed.
+  // too, where Qt's own translation is installed, and what Qt writes by the
+  // program's locale, such as the file dialog's file types, sizes and dates, is
+  // Russian whatever the environment's locale. No number the user types or sees
+  // in the program's own windows passes through Qt's locale.
   if (FTranslator->load("qtbase_ru", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QApplication::installTranslator(FTranslator.get());
+  QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
 }
 
 QtBackend::~QtBackend() {

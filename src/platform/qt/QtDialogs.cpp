@@ -3,10 +3,15 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLabel>
+#include <QFileSystemModel>
 #include <QFontMetrics>
+#include <QHeaderView>
+#include <QIdentityProxyModel>
+#include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTreeView>
 #include <algorithm>
 #include <functional>
 
@@ -110,6 +115,62 @@ int AnswerOf(int pressed, TMsgDlgButtons offered) {
   return mrOk;
 }
 
+// The columns of the file dialog's views, as Qt's file model orders them.
+enum FileColumn { NameColumn, SizeColumn, TypeColumn, DateColumn };
+
+// A file's size as the users read it: whole bytes below a kilobyte, else kilo-,
+// mega- or gigabytes with two decimals. Qt writes "байты" after any number of
+// bytes, which agrees with hardly any.
+QString SizeText(qint64 bytes) {
+  if (bytes < 1024) return QLocale().toString(bytes) + " байт";
+  return QLocale().formattedDataSize(bytes, 2, QLocale::DataSizeTraditionalFormat);
+}
+
+// Qt's file model writes sizes and dates by the environment's locale, not the
+// program's, and Qt's translation leaves a folder's type in English. The file
+// dialog shows its model through this one, which writes them in Russian.
+class FileColumnsInRussian : public QIdentityProxyModel {
+public:
+  using QIdentityProxyModel::QIdentityProxyModel;
+  QVariant data(const QModelIndex& index, int role) const override {
+    const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+    if (!files || role != Qt::DisplayRole) return QIdentityProxyModel::data(index, role);
+    const QModelIndex file = mapToSource(index);
+    switch (index.column()) {
+      case SizeColumn:
+        if (!files->isDir(file)) return SizeText(files->size(file));
+        break;
+      case TypeColumn:
+        if (files->isDir(file)) return QString("Папка");
+        break;
+      case DateColumn: return QLocale().toString(files->lastModified(file), QLocale::ShortFormat);
+      default: break;
+    }
+    return QIdentityProxyModel::data(index, role);
+  }
+};
+
+// The detail view gives the size, type and date columns the width their texts
+// and headings need, so none is cut, and the name the rest, which grows with the
+// dialog.
+void FitDetailColumns(QFileDialog& box) {
+  auto* details = box.findChild<QTreeView*>();
+  if (!details) return;
+  QHeaderView* header = details->header();
+  header->setStretchLastSection(false);
+  header->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
+  for (const int column : {SizeColumn, TypeColumn, DateColumn})
+    header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+}
+
+// Qt opens the dialog only as wide as its controls need, which leaves a name
+// some forty-five characters beside the folders' list and the other columns; as
+// wide as a hundred and thirty characters, it leaves a name some seventy.
+void OpenWide(QFileDialog& box) {
+  const int wide = QFontMetrics(box.font()).averageCharWidth() * 130;
+  box.resize(std::max(box.width(), wide), box.height());
+}
+
 }  // namespace
 
 int RunMessageBox(const MessageBoxRequest& request, QWidget* owner) {
@@ -127,6 +188,9 @@ bool RunOpenDialog(TOpenDialog& dialog, QWidget* owner) {
   const QString folder = !dialog.FileName.empty() && current.dir().exists() ? current.absolutePath()
                                                                             : QDir::currentPath();
   auto* box = new QFileDialog(owner);
+  box->setProxyModel(new FileColumnsInRussian(box));
+  FitDetailColumns(*box);
+  OpenWide(*box);
   if (!dialog.Title.empty()) box->setWindowTitle(ToQt(dialog.Title));
   box->setAcceptMode(QFileDialog::AcceptOpen);
   box->setFileMode(QFileDialog::ExistingFile);
