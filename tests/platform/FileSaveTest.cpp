@@ -64,7 +64,8 @@ protected:
   }
   static bool SetAccessList(const std::string& path, const char* text) {
     const acl_t list = acl_from_text(text);
-    const bool set = list && acl_set_file(path.c_str(), ACL_TYPE_ACCESS, list) == 0;
+    if (!list) return false;
+    const bool set = acl_set_file(path.c_str(), ACL_TYPE_ACCESS, list) == 0;
     acl_free(list);
     return set;
   }

@@ -130,25 +130,19 @@ bool CloseChecked(int fd) { return close(fd) == 0 || errno == EINTR; }
 // system made it.
 void AcceptFailure(int result) { static_cast<void>(result); }
 
-// Opens the old file to read its access list: for reading, or for writing where the
-// user may only write it; -1 where neither is allowed.
-int OpenForItsAccessList(const std::string& path) {
-  const int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-  return fd >= 0 ? fd : open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-}
-
 // Gives the new file the old one's access list (ACL), which names further users and
 // groups that may read or write the file; the group's permission bits of a file that
 // has one are the list's mask. Tells whether the new file now lets in whom the old
-// one did: false only where the old file's list holds more than the permission bits
-// and the new file could not take it. A file system without access lists has the
-// bits alone, which the new file already has as far as the system allows.
-bool TakeOverAccessList(const std::string& oldPath, int fd, const std::string& newPath) {
-  const int old = OpenForItsAccessList(oldPath);
-  if (old < 0) return acl_extended_file_nofollow(oldPath.c_str()) != 1;
-  const bool taken =
-      perm_copy_fd(oldPath.c_str(), old, newPath.c_str(), fd, nullptr) == 0 || acl_extended_fd(old) != 1;
-  close(old);
+// one did: false only where the old file has a list of more than its permission
+// bits and the new file could not take it. A file with the bits alone, or on a file
+// system without access lists, needs nothing more than the bits the new file has.
+// The list is read by name, so a file the user may only write is no exception.
+bool TakeOverAccessList(const std::string& oldPath, int fd) {
+  if (acl_extended_file_nofollow(oldPath.c_str()) != 1) return true;
+  const acl_t list = acl_get_file(oldPath.c_str(), ACL_TYPE_ACCESS);
+  if (!list) return false;
+  const bool taken = acl_set_fd(fd, list) == 0;
+  acl_free(list);
   return taken;
 }
 
@@ -159,13 +153,13 @@ bool TakeOverAccessList(const std::string& oldPath, int fd, const std::string& n
 // some of them, and the access list. A file system without owners or permissions (a
 // memory stick's) refuses every call but shows every file with the same owner,
 // which is no reason to refuse the new file.
-bool TakeOverIdentity(int fd, const std::string& temporary, const TTarget& target) {
+bool TakeOverIdentity(int fd, const TTarget& target) {
   const struct stat& old = target.Status;
   if (fchown(fd, old.st_uid, old.st_gid) != 0) AcceptFailure(fchown(fd, static_cast<uid_t>(-1), old.st_gid));
   struct stat made {};
   if (fstat(fd, &made) != 0 || made.st_uid != old.st_uid || made.st_gid != old.st_gid) return false;
   AcceptFailure(fchmod(fd, old.st_mode & 07777));
-  return TakeOverAccessList(target.Path, fd, temporary);
+  return TakeOverAccessList(target.Path, fd);
 }
 
 // A folder marked append-only takes new files but lets none be removed or renamed,
@@ -259,7 +253,7 @@ void SaveFileWhole(const std::string& path, std::string_view bytes, const TSaveH
     unlink(temporary.c_str());
     OverwriteInPlace(path, target, bytes);
   };
-  if (target.Exists && !TakeOverIdentity(fd, temporary, target)) {
+  if (target.Exists && !TakeOverIdentity(fd, target)) {
     close(fd);
     return overwriteInstead();
   }
