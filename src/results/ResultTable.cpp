@@ -87,7 +87,10 @@ float RowTime(const std::string& row, std::size_t timeEnd, const std::string& ti
   std::string time = row.substr(0, timeEnd);
   std::replace(time.begin(), time.end(), ' ', '0');
   std::replace(time.begin(), time.end(), '.', ',');
-  const float nanoseconds = static_cast<float>(StrToFloat(time));
+  // Read and scaled in double precision, rounded to a 32-bit float only once: a
+  // count of nanoseconds past 2^24 no longer fits a float exactly, and rounding it
+  // before the scaling would lose the rows of the later cycles in "ms" and "s".
+  const double nanoseconds = static_cast<double>(StrToFloat(time));
   return static_cast<float>(nanoseconds * TimeUnitFactor(timeUnit));
 }
 

@@ -190,6 +190,40 @@ TEST_F(ResultStepping, ANewViewingStartsAgainAtCycleZero) {
   });
 }
 
+// With the period 190 ms the rows of cycle 6 on stand past 2^30 ns; both viewings
+// reach the end flag of cycle 7 and its report.
+TEST_F(ResultStepping, AWholeRunInMillisecondsReachesTheEndOfTheOperation) {
+  FMain->Period = 190;
+  FMain->TimeUnit = "ms";
+  PrepareProject(PlainProject());
+  std::vector<std::string> rows;
+  for (long long cycle = 0; cycle < 8; ++cycle) {
+    const std::string result = cycle == 7 ? Ones : Zero;
+    const std::string end = cycle == 7 ? "1" : "0";
+    for (const long long offset : {19, 114})
+      rows.push_back(Row(std::to_string((cycle * 190 + offset) * 1000000) + ".0",
+                         PlainValues(offset == 19 ? "1" : "0", result, end, "0")));
+  }
+  SaveResultRows(rows);
+  OpenResult();
+  std::vector<std::string> report;
+  ViewStepwise([this, &report] {
+    for (int cycle = 1; cycle < 7; ++cycle) Forward();
+    CaptureNextReport(report);
+    Forward();
+    EXPECT_EQ(CurrentCycle, 7);
+  });
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Результат получен"});
+  ASSERT_EQ(report.size(), 9u);
+  EXPECT_EQ(report[6], "Результат операции: " + Ones);
+
+  CaptureNextReport(report);
+  ViewAutomatically();
+  ASSERT_EQ(report.size(), 18u);
+  EXPECT_EQ(report[15], "Результат операции: " + Ones);
+  EXPECT_EQ(CurrentCycle, 7);
+}
+
 class AutomaticRun : public ResultStepping {};
 
 TEST_F(AutomaticRun, StopsAtTheOverflowFlagAndClosesTheWindow) {

@@ -92,6 +92,23 @@ TEST(ResultTableTimes, TheRowOfACycleIsOneTenthOfAPeriodIntoIt) {
   EXPECT_EQ(CycleRiseTime(3, 30), 93.0f);
 }
 
+// The simulator writes every row time in nanoseconds; in "ms" and "s" those counts
+// pass 2^24 from the first cycles on.
+TEST(ResultTableTimes, EveryRiseRowMatchesItsCycleForEveryAllowedPeriodInEveryUnit) {
+  const struct {
+    const char* Unit;
+    long long NanosecondsPerUnit;
+  } units[] = {{"ns", 1}, {"us", 1000}, {"ms", 1000000}, {"s", 1000000000}};
+  for (const auto& unit : units)
+    for (int period = 30; period <= 200; period += 10)
+      for (int cycle = 0; cycle < 100; ++cycle) {
+        const long long rise = (static_cast<long long>(cycle) * period + period / 10) * unit.NanosecondsPerUnit;
+        const std::string row = "   " + std::to_string(rise) + ".0> 1";
+        ASSERT_EQ(RowTime(row, row.find('>'), unit.Unit), CycleRiseTime(cycle, static_cast<float>(period)))
+            << row << " in " << unit.Unit << ", period " << period << ", cycle " << cycle;
+      }
+}
+
 TEST(ResultTableSplit, ReadsEachColumnByItsWidthWithTheSeparatorAfterTheInputData) {
   LocalProject project({{"CLK", prClock}, {"X", prInputData, 4}, {"S", prStatus}, {"B", prControl, 4}});
   SplitRow("   110.0> 1 0101 = 1 0011", 10, project.view);
