@@ -75,9 +75,9 @@ void TFMain::N17Click(TObject*) {
               ", а допускается не более " + IntToStr(MaxPins) + ".");
     return;
   }
-  // The vector table writer scans the whole table: nothing of an earlier attempt
-  // on a larger project may stay above this project's pins.
-  ClearPinEntriesFrom(static_cast<int>(rows.size()));
+  // The vector table writer scans the whole table, and a finish undone by a new
+  // schematic or a changed role builds it again: nothing of before may stay.
+  ClearPinEntries();
   if (RefuseLowToHighRange(rows) || RefuseOutsizedRange(rows)) return;
 
   if (FillPinTable(rows)) {

@@ -149,8 +149,9 @@ void ShiftTailColumns(int mode, int count) {
   }
 }
 
-void ClearPinEntriesFrom(int first) {
-  for (int i = std::max(first, 0); i < PinTableSize; ++i) Pins[i] = PINStruct{};
+void ClearPinEntries() {
+  for (PINStruct& pin : Pins) pin = PINStruct{};
+  for (int& row : PinByColumn) row = 0;
 }
 
 void EmptyPinStrings() {

@@ -38,10 +38,10 @@ std::optional<TBusRange> BusRangeOf(const std::string& name);
 // only, "Признак ПМР". Their SignalColumns fields follow.
 void ShiftTailColumns(int mode, int count);
 
-// Empties the entries from `first` to the end of the table (strings empty, numbers
-// zero), so that no entry above the project's pins keeps what an earlier attempt
-// wrote there.
-void ClearPinEntriesFrom(int first);
+// Empties every entry (strings empty, numbers zero) and the map from a column to
+// its pin, so that an attempt builds the table from the grid alone: nothing of an
+// earlier table or attempt stays, above the project's pins or in them.
+void ClearPinEntries();
 
 // Empties Role, BaseName and Value of every entry, after a refused attempt.
 void EmptyPinStrings();

@@ -7,6 +7,11 @@
 #include "mainwin/UMain.h"
 
 void TFMain::N10Click(TObject*) {
+  ProjOpen->FilterIndex = 1;
+  if (!ProjOpen->Execute()) return;  // a cancelled dialog changes nothing
+
+  // The grid is given anew: a finished input no longer holds.
+  GateInputReopened();
   // Cleared before the grid is cut back, so that a cell selected meanwhile opens
   // no role dialog.
   SettingsAccepted = false;
@@ -15,9 +20,6 @@ void TFMain::N10Click(TObject*) {
   PinRowCount = 1;
   StringGrid1->SetRowCount(2);
   for (int col = 0; col < StringGrid1->ColCount(); ++col) StringGrid1->Cells(col, 1).clear();
-
-  ProjOpen->FilterIndex = 1;
-  ProjOpen->Execute();  // a cancelled dialog reads the file it names all the same
 
   ProjectLines = std::make_unique<TStringList>();
   if (!LoadChosenFile(*ProjectLines, ProjOpen->FileName)) {
@@ -33,10 +35,7 @@ void TFMain::N10Click(TObject*) {
     StringGrid1->Cells(0, row) = pins[k].Name;
     StringGrid1->Cells(1, row) = pins[k].Direction;
   }
-  // Once the input is finished the pin table is that of the schematic finished
-  // first, and its count must keep matching it.
-  if (!InputFinished) PinRowCount = static_cast<int>(pins.size()) + 1;
-  else PinRowCount = remembered;
+  PinRowCount = static_cast<int>(pins.size()) + 1;
 
   GateSchematicRead();
   ProjectLines->Clear();

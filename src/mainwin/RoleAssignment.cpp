@@ -19,18 +19,27 @@ std::string RunRoleDialog(const TStringGrid& grid, std::string& assignedRole, in
 
 }  // namespace
 
+// A role that changes after the input was finished undoes the finish, so that the
+// pin table is built again from the grid; a role given again as it was changes nothing.
+void TFMain::SetRoleCell(int row, const std::string& role) {
+  std::string& cell = StringGrid1->Cells(RoleColumn, row);
+  if (cell == role) return;
+  cell = role;
+  GateInputReopened();
+}
+
 void TFMain::StringGrid1SelectCell(TObject*, int, int ARow, bool&) {
   if (!PinsLoaded) return;
   // The cell is looked up again after the dialog: the grid is not held across it.
   if (StringGrid1->Cells(RoleColumn, ARow).empty()) {
-    StringGrid1->Cells(RoleColumn, ARow) = RunRoleDialog(*StringGrid1, AssignedRole, ARow);
+    SetRoleCell(ARow, RunRoleDialog(*StringGrid1, AssignedRole, ARow));
     return;
   }
   if (ARow <= 0) return;
   if (MessageDlg("Редактировать запись?", TMsgDlgType::mtConfirmation, mbYes | mbNo, 0) != mrYes)
     return;
   const std::string answer = RunRoleDialog(*StringGrid1, AssignedRole, ARow);
-  if (!answer.empty()) StringGrid1->Cells(RoleColumn, ARow) = answer;
+  if (!answer.empty()) SetRoleCell(ARow, answer);
 }
 
 // Every pin without a role gets the role guessed from its name; a pin with a role
@@ -40,11 +49,10 @@ void TFMain::StringGrid1DblClick(TObject*) {
   FAssign->Tag = 1;
   if (PinsLoaded) {
     for (int row = 1; row < rowCount; ++row) {
-      std::string& roleCell = StringGrid1->Cells(RoleColumn, row);
-      if (!roleCell.empty()) continue;
+      if (!StringGrid1->Cells(RoleColumn, row).empty()) continue;
       FAssign->CurrentPin = BaseNameOf(StringGrid1->Cells(NameColumn, row));
       FAssign->Button1Click(FAssign);
-      roleCell = std::exchange(AssignedRole, std::string());
+      SetRoleCell(row, std::exchange(AssignedRole, std::string()));
     }
   }
   FAssign->Tag = 0;

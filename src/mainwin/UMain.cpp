@@ -175,7 +175,7 @@ void TFMain::BitBtn1Click(TObject* Sender) {
   GateViewingStarted();
   // A result window still open from an automatic viewing is closed first, so the
   // new viewing starts afresh at cycle 0 in the mode now chosen.
-  if (FResult->Visible) FResult->Close();
+  CloseResultWindow();
   if (RadioGroup1->ItemIndex == 0) {
     const TViewingPress press;  // the opening's search and the run end the rows once
     FResult->Tag = 1;
@@ -249,9 +249,44 @@ void TFMain::GateResultAccepted() {
 void TFMain::GateViewingStarted() { Image5->Visible = true; }
 
 void TFMain::GateChangeOperands() {
+  SettingsAccepted = false;
   for (TImage* mark : {Image2, Image3, Image4, Image5}) mark->Visible = false;
   RadioGroup1->Visible = false;
   BitBtn1->Visible = false;
   N7->Enabled = false;
   N12->Enabled = false;
+  CloseResultWindow();
+}
+
+void TFMain::GateInputReopened() {
+  if (!InputFinished) return;
+  InputFinished = false;
+  Button1->Enabled = true;
+  GateChangeOperands();
+  GateResultDropped();
+}
+
+void TFMain::GateResultDropped() {
+  Image4->Visible = false;
+  Image5->Visible = false;
+  RadioGroup1->Visible = false;
+  BitBtn1->Visible = false;
+  N19->Enabled = false;
+  CloseResultWindow();
+  if (FResLook->Visible) FResLook->Close();
+}
+
+void TFMain::CloseResultWindow() {
+  if (FResult->Visible) FResult->Close();
+}
+
+TVectorSettings TFMain::VectorSettings() const { return {Period, PeriodShift, MaxCycles, TimeUnit, XCode, YCode}; }
+
+void TFMain::SetVectorSettings(const TVectorSettings& settings) {
+  XCode = settings.XCode;
+  YCode = settings.YCode;
+  Period = settings.Period;
+  PeriodShift = settings.PeriodShift;
+  MaxCycles = settings.MaxCycles;
+  TimeUnit = settings.TimeUnit;
 }

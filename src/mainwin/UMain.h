@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/gui/Forms.h"
+#include "vector/VectorSettings.h"
 
 class TFMain : public TForm {
 public:
@@ -84,8 +85,25 @@ public:
   void GateResultAccepted();
   // Viewing has started.
   void GateViewingStarted();
-  // The operands are to be changed: back to the settings.
+  // The operands or the clock are to change (the result window's "Изменить
+  // операнды", or other settings accepted): the vector table and every step after
+  // it close, and the settings must be accepted again before it can be written.
   void GateChangeOperands();
+  // The input is given anew after it was finished (a schematic read, or a role
+  // changed in the grid): "Завершить ввод" opens again, and every step built from
+  // the pin table closes, the accepted result table with it.
+  void GateInputReopened();
+  // No accepted result table is held any more (the one read last was refused or
+  // could not be read, or the pin table it was read for is to be built anew): its
+  // viewing and its text view close.
+  void GateResultDropped();
+  // A result window still open (an automatic viewing leaves it open) is closed,
+  // as it shows a table or settings that no longer hold.
+  void CloseResultWindow();
+
+  // What the vector table is written from, as last accepted.
+  TVectorSettings VectorSettings() const;
+  void SetVectorSettings(const TVectorSettings& settings);
 
   // The help file beside the program's own file.
   static std::string HelpFilePath();
@@ -93,6 +111,8 @@ public:
 private:
   void CreateMenus();
   void CreateControls();
+  // Writes a pin row's role cell.
+  void SetRoleCell(int row, const std::string& role);
 };
 
 extern TFMain* FMain;

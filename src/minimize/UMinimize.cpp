@@ -50,7 +50,7 @@ void TFMinimize::FormCreate(TObject*) {
 
 void TFMinimize::N1Click(TObject*) {
   UAOpen->FilterIndex = 1;
-  UAOpen->Execute();  // a cancelled dialog reads the file it names all the same
+  if (!UAOpen->Execute()) return;  // a cancelled dialog changes nothing
 
   SchemeLines = std::make_unique<TStringList>();
   if (!LoadChosenFile(*SchemeLines, UAOpen->FileName)) return;

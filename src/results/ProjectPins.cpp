@@ -23,6 +23,11 @@ bool ProjectPins::HasResetPin() const {
 
 int ProjectPins::SeparatorColumn() const { return HasResetPin() ? 3 : 2; }
 
+void ProjectPins::EmptyValues() const {
+  for (int column = 1; column <= LastColumn(); ++column)
+    if (PINStruct* pin = PinOfColumn(column)) pin->Value.clear();
+}
+
 ProjectPins CurrentProjectPins() { return {GetPins(), GetPinByColumn(), GetPinRowCount()}; }
 
 std::string CharacterAt(const std::string& text, int index) {

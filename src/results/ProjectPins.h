@@ -19,6 +19,8 @@ struct ProjectPins {
   // The column whose value " = " follows in a row: the input data, or the
   // reset when the project has one.
   int SeparatorColumn() const;
+  // Empties the value of every column's pin.
+  void EmptyValues() const;
 };
 
 // The pin table as it stands now.

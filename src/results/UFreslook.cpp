@@ -50,6 +50,11 @@ void TFResLook::FormShow(TObject*) {
   Label1->Caption = SignalOrderCaption(CurrentProjectPins());
 }
 
+void TFResLook::ShowHeldTable() {
+  Memo1->Lines.Clear();
+  FormShow(this);
+}
+
 // What the user typed into the memo is not kept.
 void TFResLook::FormClose(TObject*, TCloseAction&) { Memo1->Lines.Clear(); }
 

@@ -21,6 +21,10 @@ public:
   void FormClose(TObject* Sender, TCloseAction& Action);
   // "Выход".
   void Button1Click(TObject* Sender);
+
+  // Shows the table held now in place of the rows shown, for a window left open
+  // while another table is accepted.
+  void ShowHeldTable();
 };
 
 extern TFResLook* FResLook;

@@ -125,6 +125,9 @@ void TFResult::FormShow(TObject*) {
   ResultObtained = OverflowSeen = DivByZeroSeen = false;
   PatternLine = FindPatternLine();
   CurrentLine = PatternLine + 1;
+  // The values left by the vector table writer or an earlier table must not pass
+  // for this table's: a cycle 0 without a row shows nothing and raises no flag.
+  CurrentProjectPins().EmptyValues();
   SeekCycleForward(CurrentCycle);
   RemoveValueFields();  // a window shown again without closing keeps no old set
   if (Tag != 0) return;
@@ -237,9 +240,9 @@ void TFResult::BitBtn1Click(TObject*) {
   RefreshValueEdits();
 }
 
+// The main window's gating closes this window too.
 void TFResult::Button1Click(TObject*) {
   FMain->GateChangeOperands();
-  Close();
   FSetting->Show();
 }
 

@@ -203,13 +203,19 @@ void TFSetting::BitBtn2Click(TObject*) {
 
 void TFSetting::BitBtn1Click(TObject* Sender) {
   BitBtn2Click(Sender);
-  FMain->XCode = ComposeCode(LabeledEdit1, LabeledEdit2, LabeledEdit3);
-  FMain->YCode = ComposeCode(LabeledEdit4, LabeledEdit5, LabeledEdit6);
-  FMain->Period = static_cast<float>(StrToFloat(LabeledEdit9->Text));
-  FMain->PeriodShift = static_cast<float>(static_cast<double>(FMain->Period) * 0.6);
-  FMain->MaxCycles = UpDown2->Position;
+  TVectorSettings accepted;
+  accepted.XCode = ComposeCode(LabeledEdit1, LabeledEdit2, LabeledEdit3);
+  accepted.YCode = ComposeCode(LabeledEdit4, LabeledEdit5, LabeledEdit6);
+  accepted.Period = static_cast<float>(StrToFloat(LabeledEdit9->Text));
+  accepted.PeriodShift = static_cast<float>(static_cast<double>(accepted.Period) * 0.6);
+  accepted.MaxCycles = UpDown2->Position;
   const int unit = ComboBox1->ItemIndex;
-  FMain->TimeUnit = unit >= 0 && unit < static_cast<int>(std::size(TimeUnits)) ? TimeUnits[unit] : "ns";
+  accepted.TimeUnit = unit >= 0 && unit < static_cast<int>(std::size(TimeUnits)) ? TimeUnits[unit] : "ns";
+
+  // The vector table written, the result read back for it and its viewing belong
+  // to the settings they were made from; the number format alone is not in the table.
+  if (accepted != FMain->VectorSettings()) FMain->GateChangeOperands();
+  FMain->SetVectorSettings(accepted);
   FMain->SettingsAccepted = true;
   FMain->StepThreeCheck();
   Close();

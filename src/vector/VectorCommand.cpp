@@ -27,7 +27,7 @@ const std::string SimulationInstructions =
 void TFMain::N7Click(TObject*) {
   const std::string fileName = VectorFileNameFor(ProjOpen->FileName);
   std::unique_ptr<TStringList> lines =
-      BuildVectorTable({Period, PeriodShift, MaxCycles, TimeUnit, XCode, YCode});
+      BuildVectorTable(VectorSettings());
   // A failed save raises before anything is kept, so the path and lines still
   // describe the last table that was written, which an open step 4 reads.
   lines->SaveToFile(fileName);

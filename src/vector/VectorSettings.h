@@ -10,4 +10,6 @@ struct TVectorSettings {
   std::string TimeUnit;      // "ns", "us", "ms" or "s"
   std::string XCode;         // put on the operand bus in cycle 0
   std::string YCode;         // put on the operand bus in cycle 2
+
+  bool operator==(const TVectorSettings&) const = default;
 };

@@ -151,17 +151,78 @@ TEST_F(FinishInput, RetryAfterAFailureGivesWhatAFirstAttemptGives) {
   EXPECT_EQ(Pins[1].Value, "0");
 }
 
-TEST_F(FinishInput, ASecondRunAfterSuccessDoesNothing) {
-  ReadPins(ObligatoryProject());
+// After a success the command does nothing more until a role changes: that undoes
+// the finish and closes every later step, and the next finish builds the table
+// from the grid as it stands. A role dialog left without a change changes nothing.
+TEST_F(FinishInput, ARunAfterSuccessDoesNothingUntilARoleChanges) {
+  std::vector<RoledPin> pins = ObligatoryProject();
+  pins.push_back({"q", prMemoryOutput, false});
+  ReadPins(pins);
   Finish();
-  ChangeRole(backend, 1, prReset);
+  AcceptSettings();
   backend.Boxes.clear();
   FMain->N17->Click();
   Finish();
   EXPECT_TRUE(BoxTexts().empty());
-  EXPECT_EQ(Pins[0].Role, "Сигнал синхронизации");
-  EXPECT_EQ(Pins[0].Column, 1);
-  EXPECT_FALSE(HasReset);
+
+  ChangeRole(backend, 8, prMemoryOutput);  // the role it has
+  backend.AnswerNextBox(mrNo);
+  FMain->StringGrid1->SelectCell(0, 8);
+  backend.AnswerNextBox(mrYes);
+  backend.InNextModal([](TForm&) { FAssign->Button2->Click(); });
+  FMain->StringGrid1->SelectCell(0, 8);
+  FMain->Button2->Click();  // every pin has its role already
+  EXPECT_TRUE(FMain->InputFinished);
+  EXPECT_TRUE(FMain->N7->Enabled && FMain->Image2->Visible);
+
+  ChangeRole(backend, 8, prPmr);
+  EXPECT_FALSE(FMain->InputFinished);
+  EXPECT_TRUE(FMain->Button1->Enabled);
+  EXPECT_FALSE(FMain->N7->Enabled || FMain->Image2->Visible);
+  backend.Boxes.clear();
+  Finish();
+  ExpectAccepted(8);
+  EXPECT_EQ(Pins[7].Role, RoleText(prPmr));
+  EXPECT_TRUE(HasPMR);
+  EXPECT_FALSE(FMain->N7->Enabled) << "the settings are to be accepted again";
+  AcceptSettings();
+  EXPECT_TRUE(FMain->N7->Enabled && FMain->Image2->Visible);
+}
+
+// The student mends the schematic and reads it again after the table was written:
+// the finish is undone with every later step, and the next finish takes the new
+// pins alone into the table and the vector table.
+TEST_F(FinishInput, AReadingAfterTheFinishUndoesItAndTheNextFinishTakesTheNewPins) {
+  ReadPins(ObligatoryProject());
+  Finish();
+  AcceptSettings();
+  FMain->N7->Click();
+  ASSERT_TRUE(FMain->Image3->Visible && FMain->N12->Enabled);
+
+  std::vector<RoledPin> mended = ObligatoryProject();
+  mended.insert(mended.begin() + 4, {"M_out[3..0]", prMemoryOutput, false});
+  ReadPins(mended);
+  EXPECT_FALSE(FMain->InputFinished || FMain->SettingsAccepted);
+  EXPECT_TRUE(FMain->Button1->Enabled);
+  EXPECT_FALSE(FMain->Image2->Visible || FMain->Image3->Visible);
+  EXPECT_FALSE(FMain->N7->Enabled || FMain->N12->Enabled);
+  EXPECT_EQ(PinRowCount, 9);
+  backend.Boxes.clear();
+  Finish();
+  ExpectAccepted(8);
+  EXPECT_EQ(Pins[4].BaseName, "M_out");
+  EXPECT_EQ(Pins[4].Column, 5);
+  AcceptSettings();
+  FMain->N7->Click();
+  EXPECT_NE(ReadBytes(folder / "project.tbl").find("GROUP CREATE M_out = M_out[3] M_out[2] M_out[1] M_out[0] ;"),
+            std::string::npos);
+
+  ReadPins(ObligatoryProject());
+  Finish();
+  ASSERT_TRUE(FMain->InputFinished);
+  EXPECT_EQ(Pins[7].Column, 0);
+  EXPECT_TRUE(Pins[7].BaseName.empty() && Pins[7].Role.empty());
+  EXPECT_EQ(PinByColumn[8], 0);
 }
 
 TEST_F(FinishInput, WidthsLowBitsAndDirectionsFollowTheGrid) {

@@ -62,17 +62,22 @@ TEST_F(MainWindow, SettingsAndPasswordShortCutsDoNothingBeforeASchematicIsRead) 
   EXPECT_TRUE(FSetting->Visible);
 }
 
-TEST_F(MainWindow, ReadingOpensStepTwoAndKeepsLaterStepsAsTheyWere) {
+TEST_F(MainWindow, ReadingOpensStepTwoAndClosesEveryStepBuiltFromAFinishedInput) {
+  ReadSchematic({{"clk"}});
+  FMain->GateInputFinished();
+  FMain->SettingsAccepted = true;
+  FMain->StepThreeCheck();
   FMain->GateVectorWritten();
   FMain->GateResultAccepted();
-  FMain->SettingsAccepted = true;
+  FMain->GateViewingStarted();
   ReadSchematic({{"X[15..0]"}});
-  EXPECT_EQ(Marks(), (std::vector<bool>{true, false, true, true, false}));
+  EXPECT_EQ(Marks(), (std::vector<bool>{true, false, false, false, false}));
   EXPECT_TRUE(FMain->N2->Enabled);
   EXPECT_TRUE(FMain->Button1->Visible && FMain->Button2->Visible && FMain->StringGrid1->Visible);
-  EXPECT_TRUE(FMain->N12->Enabled && FMain->N19->Enabled && FMain->BitBtn1->Visible);
+  EXPECT_TRUE(FMain->Button1->Enabled);
+  EXPECT_FALSE(FMain->N7->Enabled || FMain->N12->Enabled || FMain->N19->Enabled || FMain->BitBtn1->Visible);
   EXPECT_TRUE(FMain->PinsLoaded);
-  EXPECT_FALSE(FMain->SettingsAccepted);
+  EXPECT_FALSE(FMain->SettingsAccepted || FMain->InputFinished);
 }
 
 TEST_F(MainWindow, StepThreeOpensOnlyWhenInputFinishedAndSettingsAccepted) {
@@ -98,6 +103,9 @@ TEST_F(MainWindow, ChangingOperandsGoesBackToTheSettings) {
   EXPECT_FALSE(FMain->RadioGroup1->Visible || FMain->BitBtn1->Visible);
   EXPECT_FALSE(FMain->N7->Enabled || FMain->N12->Enabled);
   EXPECT_TRUE(FMain->N19->Enabled && FMain->StringGrid1->Visible && FMain->Button2->Visible);
+  // Only "Принять" opens step 3 again, not a second "Завершить ввод".
+  FMain->N17->Click();
+  EXPECT_FALSE(FMain->N7->Enabled || FMain->Image2->Visible);
 }
 
 TEST_F(MainWindow, ExitAndCloseBoxBothEndTheProgramWithoutAQuestion) {

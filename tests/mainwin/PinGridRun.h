@@ -9,6 +9,7 @@
 #include "mainwin/RoleNames.h"
 #include "mainwin/UAssign.h"
 #include "mainwin/UMain.h"
+#include "settings/SettingU.h"
 #include "support/ProgramRun.h"
 #include "support/Schematic.h"
 
@@ -47,6 +48,12 @@ protected:
   std::string RoleCell(int row) const { return FMain->StringGrid1->Cells(2, row); }
 
   void Finish() { FMain->Button1->Click(); }
+
+  // Accepts the settings window as it stands ("Настройки" → "Общие", "Принять").
+  void AcceptSettings() {
+    FMain->N14->Click();
+    FSetting->BitBtn1->Click();
+  }
 
   // The backend the helpers script; a test that runs on a backend of its own
   // points it there.

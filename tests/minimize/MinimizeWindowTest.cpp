@@ -65,7 +65,9 @@ TEST_F(MinimizeWindow, OpeningRecordsTheGatesWithoutAMessage) {
   EXPECT_TRUE(GridShowsOnlyItsHeader());
 }
 
-TEST_F(MinimizeWindow, CancelReadsTheFileTheDialogNames) {
+TEST_F(MinimizeWindow, ACancelledDialogReadsNothingAndSaysNothing) {
+  backend.CancelNextDialog();  // before any file was chosen
+  FMinimize->N1->Click();
   const std::string path = WriteFile("unit.bdf", FileBytes(Schematic({SymbolBlock("AND2")})));
   backend.ChooseFile(path);
   FMinimize->N1->Click();
@@ -73,12 +75,12 @@ TEST_F(MinimizeWindow, CancelReadsTheFileTheDialogNames) {
   backend.CancelNextDialog();
   FMinimize->N1->Click();
   EXPECT_TRUE(backend.Boxes.empty());
-  EXPECT_EQ(SchemeElements[0].GateType, "OR");
-  EXPECT_EQ(SchemeElements[0].InputCount, 3);
+  EXPECT_EQ(SchemeElements[0].GateType, "AND");
+  EXPECT_EQ(SchemeElements[0].InputCount, 2);
 }
 
 TEST_F(MinimizeWindow, FileThatCannotBeReadIsReportedAndChangesNothing) {
-  backend.CancelNextDialog();  // no file chosen yet: the name is empty
+  backend.ChooseFile((folder / "gone.bdf").string());  // before any file was read
   FMinimize->N1->Click();
   Open(Schematic({SymbolBlock("NAND3")}));
   backend.ChooseFile((folder / "missing.bdf").string());

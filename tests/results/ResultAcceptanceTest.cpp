@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "results/ResultRun.h"
+#include "results/UFreslook.h"
 
 namespace {
 
@@ -65,12 +66,34 @@ TEST_F(ResultAcceptance, AMissingFileCannotBeOpenedAndLeavesAnEmptyTable) {
   EXPECT_EQ(FMain->ResultLines->Count(), 0);
 }
 
-TEST_F(ResultAcceptance, ARefusalAfterAnAcceptanceLeavesTheViewingOpen) {
-  SaveResultRows(Rows());
-  OpenResult();
+// The viewing, a result window left open and the text view belong to the table
+// read last: one that is refused or cannot be read closes them, and step 4 stays
+// open for the table saved next.
+TEST_F(ResultAcceptance, ARefusedOrUnreadableTableClosesTheViewingOfTheOneBefore) {
+  const auto acceptAndView = [this] {
+    SaveResultRows(Rows());
+    OpenResult();
+    ViewAutomatically();  // no flag: the window stays open
+    FMain->N19->Click();
+    ASSERT_TRUE(ViewingOpen() && FResult->Visible && FResLook->Visible);
+    backend.Boxes.clear();
+  };
+  const auto expectViewingClosed = [] {
+    EXPECT_FALSE(FMain->Image4->Visible || FMain->Image5->Visible || FMain->RadioGroup1->Visible ||
+                 FMain->BitBtn1->Visible || FMain->N19->Enabled);
+    EXPECT_FALSE(FResult->Visible || FResLook->Visible);
+    EXPECT_TRUE(FMain->Image3->Visible && FMain->N12->Enabled);
+  };
+  acceptAndView();
   SaveResultTable({"%"});
   OpenResult();
-  EXPECT_TRUE(ViewingOpen());
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Неверный файл результатов"});
   EXPECT_EQ(FMain->ResultLines->Count(), 1);
+  expectViewingClosed();
+
+  acceptAndView();
+  std::filesystem::remove(FMain->VectorFileName);
+  OpenResult();
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Файл не удаётся открыть"});
+  expectViewingClosed();
 }

@@ -3,6 +3,8 @@
 // flag.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "results/ResultRun.h"
 #include "settings/SettingU.h"
 
@@ -376,4 +378,45 @@ TEST_F(AutomaticRun, AStepViewingAfterAnAutomaticOneStartsInStepModeAtCycleZero)
     EXPECT_EQ(CurrentCycle, 1);
   });
   EXPECT_FALSE(FResult->Visible);
+}
+
+// A window left open after its report belongs to the table it showed: a table
+// accepted later closes it, and the next viewing reads the new one.
+TEST_F(AutomaticRun, AWindowLeftOpenClosesWhenAnotherTableIsAccepted) {
+  Open({Cycle(), Cycle(Ones, "1")});
+  std::vector<std::string> report;
+  CaptureNextReport(report);
+  ViewAutomatically();
+  ASSERT_TRUE(FResult->Visible);
+  SaveResultRows(CycleRows({Cycle(), Cycle(), Cycle(Half, "1")}));
+  OpenResult();
+  EXPECT_FALSE(FResult->Visible);
+  EXPECT_EQ(FResult->Tag, 0);
+  CaptureNextReport(report);
+  ViewAutomatically();
+  ASSERT_EQ(report.size(), 18u);
+  EXPECT_EQ(report[15], "Результат операции: " + Half);
+  EXPECT_EQ(CurrentCycle, 2);
+}
+
+// Each opening starts from no values: a table without a row at any clock rise shows
+// and reports nothing of the table viewed before it.
+TEST_F(AutomaticRun, AnOpeningShowsNothingOfATableViewedBefore) {
+  Open({Cycle(), Cycle(Ones, "1")});
+  std::vector<std::string> report;
+  CaptureNextReport(report);
+  ViewAutomatically();
+  backend.Boxes.clear();
+  SaveResultRows(RowsWithoutRises({Cycle(), Cycle(Ones, "1")}, {0, 1}));
+  OpenResult();
+  ViewAutomatically();
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Просмотр завершен"});
+  EXPECT_EQ(report.size(), 9u) << "no second report";
+  ViewStepwise([] {
+    EXPECT_EQ(ValueEdits[4][0]->Text, "");
+    EXPECT_EQ(ValueEdits[5][0]->Text, "");
+    Forward();
+  });
+  const std::vector<std::string> texts = BoxTexts();
+  EXPECT_EQ(std::count(texts.begin(), texts.end(), "Результат получен"), 0);
 }

@@ -59,6 +59,15 @@ TEST_F(ResultTextView, StartsAfterTheFirstLineThatHoldsPattern) {
   EXPECT_EQ(shown.back(), "10> a");
 }
 
+TEST_F(ResultTextView, AViewLeftOpenShowsATableAcceptedLater) {
+  Open(PlainProject(), rows);
+  FMain->N19->Click();
+  SaveResultRows({"10> d", "60> e", "110> f"});
+  OpenResult();
+  EXPECT_TRUE(FResLook->Visible);
+  EXPECT_EQ(Shown(), (std::vector<std::string>{"10> d", "60> e"}));
+}
+
 TEST_F(ResultTextView, TypedTextIsLostWhenTheWindowCloses) {
   Open(PlainProject(), rows);
   FMain->N19->Click();

@@ -3,8 +3,11 @@
 // main window's BenchState.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "mainwin/ProgramStart.h"
 #include "mainwin/UMain.h"
+#include "results/UResult.h"
 #include "settings/SettingU.h"
 #include "support/ProgramRun.h"
 #include "support/Schematic.h"
@@ -263,6 +266,51 @@ TEST_F(SettingsWindow, AcceptAfterFinishingTheInputOpensStepThree) {
   FSetting->BitBtn1->Click();
   EXPECT_TRUE(FMain->Image2->Visible);
   EXPECT_TRUE(FMain->N7->Enabled);
+}
+
+// The vector table, the result read back for it and its viewing are made from the
+// accepted settings: other settings close them and the table is to be written
+// again, while the same settings, or another number format alone, change no step.
+TEST_F(SettingsWindow, AcceptingOtherSettingsClosesTheTableAndItsResult) {
+  FMain->GateInputFinished();
+  FSetting->BitBtn1->Click();
+  const auto reachTheViewing = [] {
+    FMain->GateVectorWritten();
+    FMain->GateResultAccepted();
+    FMain->GateViewingStarted();
+    FResult->Tag = 1;
+    FResult->Show();  // an automatic viewing leaves it open
+    FSetting->Show();
+  };
+  const auto marks = [] {
+    return std::vector<bool>{FMain->Image2->Visible, FMain->Image3->Visible, FMain->Image4->Visible,
+                             FMain->Image5->Visible};
+  };
+  reachTheViewing();
+  FSetting->BitBtn1->Click();
+  FSetting->Show();
+  FSetting->RadioGroup1->ChooseItem(1);  // the zero codes stay the same codes
+  FSetting->BitBtn1->Click();
+  EXPECT_EQ(marks(), std::vector<bool>(4, true));
+  EXPECT_TRUE(FMain->N12->Enabled && FMain->BitBtn1->Visible && FResult->Visible);
+
+  const std::vector<std::function<void()>> changes = {
+      [] { EnterX("0", "1"); },
+      [] { EnterY("1", "0"); },
+      [] { FSetting->UpDown3->ClickUp(); },
+      [] { FSetting->UpDown2->ClickDown(); },
+      [] { FSetting->ComboBox1->ChooseItem(2); },
+  };
+  for (std::size_t n = 0; n < changes.size(); ++n) {
+    reachTheViewing();
+    changes[n]();
+    FSetting->BitBtn1->Click();
+    EXPECT_EQ(marks(), (std::vector<bool>{true, false, false, false})) << "change " << n;
+    EXPECT_TRUE(FMain->N7->Enabled) << "change " << n;
+    EXPECT_FALSE(FMain->N12->Enabled || FMain->BitBtn1->Visible || FMain->RadioGroup1->Visible) << "change " << n;
+    EXPECT_FALSE(FResult->Visible) << "change " << n;
+    EXPECT_TRUE(FMain->N19->Enabled) << "change " << n;
+  }
 }
 
 TEST_F(SettingsWindow, CancelAndCloseBoxKeepBenchStateAndTheFields) {

@@ -236,8 +236,7 @@ TEST_F(VectorCommand, FileNameTakesThePlaceOfTheLastFourCharacters) {
   EXPECT_TRUE(fs::exists(folder / "ALU.tbl"));
 
   // The table follows the schematic chosen last, here with a Cyrillic name.
-  backend.ChooseFile(WriteFile("схема.bdf", SchematicText(ExampleSchematic(true))));
-  FMain->N10->Click();
+  FinishProject("схема.bdf", ExampleSchematic(true));
   AcceptSettings(100, 5, -1, "100000000000000", "010000000000000");
   FMain->N7->Click();
   EXPECT_EQ(FMain->VectorFileName, (folder / "схема.tbl").string());
@@ -267,8 +266,7 @@ TEST_F(VectorCommand, FailedRewriteKeepsTheTableThatStepFourReads) {
   const std::vector<std::string> writtenLines = LinesOf(*FMain->VectorLines);
 
   // A later schematic of the same pins and a save that fails half-way.
-  backend.ChooseFile(WriteFile("other.bdf", SchematicText(ExampleSchematic(true))));
-  FMain->N10->Click();
+  FinishProject("other.bdf", ExampleSchematic(true));
   AcceptSettings(30, 2, -1, "100000000000000", "010000000000000");
   backend.Boxes.clear();
   {
