@@ -2,7 +2,6 @@
 // owner, links, folders that take no new file or keep every name, and the Russian
 // reasons of the common failures.
 #include <fcntl.h>
-#include <grp.h>
 #include <acl/libacl.h>
 #include <linux/fs.h>
 #include <sys/acl.h>
@@ -79,33 +78,6 @@ protected:
     return "";
   }
 };
-
-constexpr uid_t Nobody = 65534;
-
-// Runs `body` in a child process that has no power to ignore permissions (as root,
-// it becomes the user nobody, in nobody's group alone), so that missing access
-// holds; the test fails when `body` fails.
-template <typename Body>
-void AsNobody(Body body) {
-  const bool root = geteuid() == 0;
-  EXPECT_EXIT(
-      {
-        if (root && (setgroups(0, nullptr) != 0 || setgid(Nobody) != 0 || setuid(Nobody) != 0)) std::_Exit(2);
-        std::_Exit(body() ? 0 : 1);
-      },
-      ::testing::ExitedWithCode(0), "");
-}
-
-// As nobody, who owns the test's folder and everything in it (as root; otherwise
-// the user running the tests owns them already).
-template <typename Body>
-void AsAnOrdinaryUser(const fs::path& folder, Body body) {
-  if (geteuid() == 0) {
-    for (const auto& entry : fs::recursive_directory_iterator(folder)) lchown(entry.path().c_str(), Nobody, Nobody);
-    lchown(folder.c_str(), Nobody, Nobody);
-  }
-  AsNobody(body);
-}
 
 // Marks a folder append-only, so that files may be made in it but none removed or
 // renamed, or clears the mark; false with errno set where the mark cannot be set.
