@@ -61,10 +61,11 @@ protected:
     acl_free(list);
     return result;
   }
-  static bool SetAccessList(const std::string& path, const char* text) {
+  // The file's access list, or the default list a folder gives the files made in it.
+  static bool SetAccessList(const std::string& path, const char* text, acl_type_t type = ACL_TYPE_ACCESS) {
     const acl_t list = acl_from_text(text);
     if (!list) return false;
-    const bool set = acl_set_file(path.c_str(), ACL_TYPE_ACCESS, list) == 0;
+    const bool set = acl_set_file(path.c_str(), type, list) == 0;
     acl_free(list);
     return set;
   }
@@ -147,6 +148,19 @@ TEST_F(SavedFile, KeepsItsAccessList) {
   EXPECT_EQ(ModeOf(path), 0660u);
   EXPECT_EQ(Read(path), "new\r\n");
   EXPECT_EQ(Names(), std::set<std::string>{"shared.tbl"});
+}
+
+TEST_F(SavedFile, LetsInNobodyTheFoldersDefaultListNames) {
+  // A table copied into a shared folder has its permission bits alone; the folder
+  // would give every file made in it to a classmate and a group.
+  const auto path = Write("copied.tbl", "old\r\n");
+  chmod(path.c_str(), 0640);
+  if (!SetAccessList(folder.string(), "u::rwx,u:4243:rw-,g::r-x,g:4244:rw-,m::rwx,o::r-x", ACL_TYPE_DEFAULT))
+    GTEST_SKIP() << "no access lists on this file system (" << std::strerror(errno) << ")";
+  EXPECT_EQ(SaveFailure(path), "");
+  EXPECT_EQ(AccessListOf(path), "user::rw-,group::r--,other::---");
+  EXPECT_EQ(ModeOf(path), 0640u);
+  EXPECT_EQ(Read(path), "new\r\n");
 }
 
 TEST_F(SavedFile, ThroughLinksTheFileTheyNameGetsTheNewContentAndEveryNameStays) {
