@@ -1,6 +1,7 @@
 #include "access/PasswordStore.h"
 
 #include "platform/text/CodePage1251.h"
+#include "platform/text/FileErrors.h"
 #include "platform/text/Utf8.h"
 
 namespace {
@@ -45,40 +46,67 @@ std::string PasswordFromLine(const std::string& line) {
 void PasswordStore::Create(std::string path) {
   PasswordFilePath = std::move(path);
   try {
-    Refresh();
-    return;
-  } catch (const Exception&) {
-    // A missing or damaged file is replaced by one with the default passwords,
-    // without a word: a first start has no file yet.
+    Load();
+  } catch (const EPasswordError&) {
+    // Told at the first use of a password, which tries the file again.
   }
-  StudentPassword = DefaultStudentPassword;
-  TeacherPassword = DefaultTeacherPassword;
-  PasswordList.Clear();
-  PasswordList.Add(StoredPasswordLine(StudentPassword));
-  PasswordList.Add(StoredPasswordLine(TeacherPassword));
-  PasswordList.SaveToFile(PasswordFilePath);
 }
 
-void PasswordStore::Refresh() {
-  TStringList fromFile;
-  fromFile.LoadFromFile(PasswordFilePath);
-  if (fromFile.Count() <= TeacherLine)
+void PasswordStore::Load() {
+  TStringList lines;
+  try {
+    lines.LoadFromFile(PasswordFilePath);
+  } catch (const EFOpenError& error) {
+    // A first start has no file yet and gets one with the defaults, without a word.
+    // A file that is there may hold a teacher's passwords this user may not see.
+    if (!error.Missing) throw CannotRead(error);
+  }
+  if (lines.Count() <= TeacherLine) return WriteDefaults();
+  TakePasswords(lines);
+}
+
+void PasswordStore::WriteDefaults() {
+  TStringList lines;
+  lines.Add(StoredPasswordLine(DefaultStudentPassword));
+  lines.Add(StoredPasswordLine(DefaultTeacherPassword));
+  TakePasswords(lines);
+  lines.SaveToFile(PasswordFilePath);
+}
+
+TStringList PasswordStore::ReadBothLines() const {
+  TStringList lines;
+  try {
+    lines.LoadFromFile(PasswordFilePath);
+  } catch (const EFOpenError& error) {
+    throw CannotRead(error);
+  }
+  if (lines.Count() <= TeacherLine)
     throw EPasswordError("В файле паролей \"" + PasswordFilePath + "\" нет двух паролей");
-  StudentPassword = PasswordFromLine(fromFile[StudentLine]);
-  TeacherPassword = PasswordFromLine(fromFile[TeacherLine]);
-  PasswordList = std::move(fromFile);
+  return lines;
 }
 
-const std::string& PasswordStore::GetPassword(bool teacher) const {
+void PasswordStore::TakePasswords(const TStringList& lines) {
+  StudentPassword = PasswordFromLine(lines[StudentLine]);
+  TeacherPassword = PasswordFromLine(lines[TeacherLine]);
+  InForce = true;
+}
+
+EPasswordError PasswordStore::CannotRead(const EFOpenError& error) const {
+  return EPasswordError("Файл паролей \"" + PasswordFilePath +
+                        "\" не удаётся прочитать: " + ReasonWithinSentence(error.Reason) + ".");
+}
+
+void PasswordStore::Refresh() { TakePasswords(ReadBothLines()); }
+
+const std::string& PasswordStore::GetPassword(bool teacher) {
+  if (!InForce) Load();
   return teacher ? TeacherPassword : StudentPassword;
 }
 
 void PasswordStore::SetPassword(const std::string& text, bool teacher) {
-  // The list changes only once the file holds the change, so that a failed save
-  // is not written later by the change of the other role's password.
-  TStringList changed = PasswordList;
-  changed[LineOf(teacher)] = StoredPasswordLine(text);
-  changed.SaveToFile(PasswordFilePath);
-  PasswordList = std::move(changed);
-  (teacher ? TeacherPassword : StudentPassword) = text;
+  const std::string stored = StoredPasswordLine(text);
+  TStringList lines = ReadBothLines();
+  lines[LineOf(teacher)] = stored;
+  lines.SaveToFile(PasswordFilePath);
+  TakePasswords(lines);
 }

@@ -19,24 +19,43 @@ inline constexpr const char* DefaultTeacherPassword = "39264";
 
 class PasswordStore {
 public:
-  // Takes both passwords from the file at `path`. When the file cannot be read or
-  // holds fewer than two lines, the default passwords become the current ones and
-  // are written to it; only a failed write raises, after they are in force.
+  // Takes both passwords from the file at `path`. Where there is no file yet, or one
+  // of fewer than two lines, the default passwords become the current ones and are
+  // written to it; only a failed write raises, after they are in force. A file that
+  // is there but cannot be read is never written: no password is in force until it
+  // can be read.
   void Create(std::string path);
   // Takes both passwords afresh from the file, so that a change made to it while
   // the program runs is seen. Raises when the file cannot be read or lacks a
   // password; then nothing changes.
   void Refresh();
-  // The role's current password: the teacher's or the student's.
-  const std::string& GetPassword(bool teacher) const;
-  // Makes `text` the role's password: its line of the file is rewritten, every
-  // other line is written back as it was. Raises EPasswordError for a password the
-  // file cannot hold and the file error for a failed write; then nothing changes.
+  // The role's current password: the teacher's or the student's. Where no password
+  // is in force yet, the file is tried again as at start-up; while it still cannot
+  // be read, raises EPasswordError saying so and why.
+  const std::string& GetPassword(bool teacher);
+  // Makes `text` the role's password. The file is read again first, since another
+  // run of the program may have changed it, and only the role's own line is
+  // replaced; every other line is written back as the file holds it now, and both
+  // current passwords then follow the file. Raises EPasswordError for a password
+  // the file cannot hold or a file that cannot be read or lacks a password, and the
+  // file error for a failed write; then nothing changes.
   void SetPassword(const std::string& text, bool teacher);
 
 private:
+  // Takes both passwords from the file or writes the defaults where it has none, as
+  // Create says; raises EPasswordError when the file is there but cannot be read.
+  void Load();
+  void WriteDefaults();
+  // The file's lines as it holds them now; raises EPasswordError when it cannot be
+  // read or holds fewer than two lines.
+  TStringList ReadBothLines() const;
+  // Both current passwords from lines read from the file or written to it.
+  void TakePasswords(const TStringList& lines);
+  // One sentence: the file cannot be read, and why.
+  EPasswordError CannotRead(const EFOpenError& error) const;
+
   std::string PasswordFilePath;
-  TStringList PasswordList;  // the file's lines, in stored form
+  bool InForce = false;  // whether the current passwords are the file's or the defaults written to it
   std::string StudentPassword;
   std::string TeacherPassword;
 };

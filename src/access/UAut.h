@@ -25,7 +25,9 @@ public:
 
 extern TFAut* FAut;
 
-// The current password of the teacher's role (true) or the student's (false).
+// The current password of the teacher's role (true) or the student's (false); raises
+// while no password is in force (see PasswordStore::GetPassword).
 const std::string& GetPassword(bool teacher);
-// Makes `text` the role's password, in the password file and in force at once.
+// Makes `text` the role's password, in the password file and in force at once (see
+// PasswordStore::SetPassword).
 void SetPassword(const std::string& text, bool teacher);

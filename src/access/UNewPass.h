@@ -1,6 +1,7 @@
 #pragma once
 // The window "Новый пароль": changes the password of the role the user is signed
 // in with at the press of "Применить".
+#include <optional>
 #include <string>
 
 #include "platform/gui/Forms.h"
@@ -20,9 +21,11 @@ public:
   void Button2Click(TObject* Sender);
 
 private:
-  // The current passwords as they were when the window was shown.
-  std::string StudentPassword;
-  std::string TeacherPassword;
+  // The current passwords as they were when the window was shown; none while no
+  // password has been in force (the password file could not be read), and no
+  // entry matches none.
+  std::optional<std::string> StudentPassword;
+  std::optional<std::string> TeacherPassword;
 };
 
 extern TFNewPass* FNewPass;

@@ -25,6 +25,10 @@ protected:
   void WritePasswords(const std::string& student, const std::string& teacher) const {
     WriteFile("Data.psw", Complemented(student) + "\r\n" + Complemented(teacher) + "\r\n");
   }
+  // What the program says of a password file it cannot read, for this reason.
+  std::string CannotRead(const std::string& reason) const {
+    return "Файл паролей \"" + PasswordFilePath() + "\" не удаётся прочитать: " + reason + ".";
+  }
   // Ends this run and starts the program again from the same folder.
   void Restart() {
     backend.Boxes.clear();
@@ -35,6 +39,11 @@ protected:
   void SignIn(const std::string& password) {
     FPassw->Show();
     FPassw->LabeledEdit1->TypeText(password);
+    FPassw->Button1->Click();
+  }
+  // "Ок" in the start-up window already shown, with the field's text replaced.
+  void PressOkWith(const std::string& password) {
+    FPassw->LabeledEdit1->EditText(password);
     FPassw->Button1->Click();
   }
   // "Принять" in the authorisation window, shown from the main window's menu.

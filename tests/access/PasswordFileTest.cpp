@@ -1,11 +1,15 @@
 // The password file "Data.psw": the defaults of a first start, the stored form,
-// the lines a change keeps, and the failures that must leave the passwords whole.
+// the lines a change keeps, a file shared with other runs of the program, and the
+// failures that must leave the passwords whole.
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "access/AccessRun.h"
+#include "platform/TempFolder.h"
 #include "platform/text/CodePage1251.h"
 
 namespace fs = std::filesystem;
@@ -91,8 +95,7 @@ TEST_F(PasswordFile, AChangedPasswordHoldsFromTheNextStartOn) {
   Restart();
   SignIn("60718");
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Неверный пароль"});
-  FPassw->LabeledEdit1->EditText("abc");
-  FPassw->Button1->Click();
+  PressOkWith("abc");
   EXPECT_TRUE(FMain->Visible);
   EXPECT_FALSE(FMain->IsTeacher);
 }
@@ -130,12 +133,79 @@ TEST_F(PasswordFile, AChangeKeepsTheFileReadableByItsOwnerAlone) {
   EXPECT_EQ(GetPassword(false), "abc");
 }
 
-TEST_F(PasswordFile, AFolderInTheFilesPlaceIsToldInRussianAtStartUp) {
+TEST_F(PasswordFile, AFolderInTheFilesPlaceIsNeverWrittenAndLetsNobodyIn) {
   fs::remove(PasswordFilePath());
   fs::create_directory(PasswordFilePath());
   Restart();
-  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Не удаётся создать файл \"" + PasswordFilePath() +
-                                                 "\". На месте файла находится папка."});
+  EXPECT_TRUE(backend.Boxes.empty()) << "the start-up is silent; the password window tells";
+  FPassw->Show();
+  for (const std::string entry : {"60718", "39264", ""}) PressOkWith(entry);
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>(3, CannotRead("на месте файла находится папка")));
+  EXPECT_EQ(backend.Boxes[0].Type, TMsgDlgType::mtError);
+  EXPECT_FALSE(FMain->Visible);
+  EXPECT_TRUE(fs::is_directory(PasswordFilePath()) && fs::is_empty(PasswordFilePath()));
+
+  // Every press tries the file again: once it can be read, its passwords count.
+  fs::remove(PasswordFilePath());
+  WritePasswords("s", "t");
+  PressOkWith("t");
+  EXPECT_TRUE(FMain->Visible);
+  EXPECT_TRUE(FMain->IsTeacher);
+}
+
+TEST_F(PasswordFile, AFileTheUserMayNotReadIsKeptAndLetsNobodyIn) {
+  // The teacher's own file, which students may write but not read.
+  WritePasswords("stored", "teach");
+  const std::string before = PasswordFileBytes();
+  const std::string told = CannotRead("нет доступа к файлу");
+  AsAnOrdinaryUser(folder, [&] {
+    chmod(PasswordFilePath().c_str(), 0200);
+    Restart();
+    const bool silent = backend.Boxes.empty();
+    FPassw->Show();
+    for (const std::string entry : {"60718", "39264", "stored", "teach"}) PressOkWith(entry);
+    const bool refused = BoxTexts() == std::vector<std::string>(4, told) && !FMain->Visible;
+    chmod(PasswordFilePath().c_str(), 0600);
+    FPassw->Button1->Click();
+    return silent && refused && FMain->Visible && FMain->IsTeacher;
+  });
+  fs::permissions(PasswordFilePath(), fs::perms::owner_read, fs::perm_options::add);
+  EXPECT_EQ(PasswordFileBytes(), before);
+}
+
+TEST_F(PasswordFile, AChangeKeepsWhatAnotherRunWroteMeanwhile) {
+  // Another run sets the teacher's password and adds a line while a student here
+  // changes the student's.
+  SignIn("60718");
+  const std::string third = "\x98 theirs\xFF";
+  WriteFile("Data.psw", Complemented("60718") + "\r\n" + Complemented("NewTeacher9") + "\r\n" + third + "\r\n");
+  ChangePassword("60718", "s2", "s2");
+  EXPECT_FALSE(FNewPass->Visible);
+  EXPECT_EQ(PasswordFileBytes(),
+            Complemented("s2") + "\r\n" + Complemented("NewTeacher9") + "\r\n" + third + "\r\n");
+  EXPECT_EQ(GetPassword(true), "NewTeacher9") << "the passwords in force follow the file read";
+
+  // Another run sets the student's password while the teacher here changes the teacher's.
+  Restart();
+  SignIn("NewTeacher9");
+  WritePasswords("NewStudent1", "NewTeacher9");
+  ChangePassword("NewTeacher9", "t2", "t2");
+  EXPECT_EQ(PasswordFileBytes(), Complemented("NewStudent1") + "\r\n" + Complemented("t2") + "\r\n");
+  EXPECT_EQ(GetPassword(false), "NewStudent1");
+}
+
+TEST_F(PasswordFile, AFileThatCannotBeReadAtAChangeRefusesItAndIsNotWritten) {
+  SignIn("60718");
+  const std::string before = PasswordFileBytes();
+  const std::string told = CannotRead("нет доступа к файлу");
+  AsAnOrdinaryUser(folder, [&] {
+    chmod(PasswordFilePath().c_str(), 0200);
+    backend.Boxes.clear();
+    ChangePassword("60718", "abc", "abc");
+    return BoxTexts() == std::vector<std::string>{told} && FNewPass->Visible && GetPassword(false) == "60718";
+  });
+  fs::permissions(PasswordFilePath(), fs::perms::owner_read, fs::perm_options::add);
+  EXPECT_EQ(PasswordFileBytes(), before);
 }
 
 TEST_F(PasswordFile, AFailedChangeIsNotWrittenByTheNextOne) {

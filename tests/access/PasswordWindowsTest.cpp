@@ -169,3 +169,32 @@ TEST_F(PasswordWindows, TheRoleAtThePressPicksThePasswordToChange) {
   EXPECT_EQ(GetPassword(true), "t");
   EXPECT_EQ(GetPassword(false), "60718");
 }
+
+TEST_F(PasswordWindows, PasswordsNeverReadOpenNeitherTheTeachersRoleNorAChange) {
+  std::filesystem::remove(PasswordFilePath());
+  std::filesystem::create_directory(PasswordFilePath());
+  Restart();
+  const std::string told = CannotRead("на месте файла находится папка");
+  // However the main window came to be shown, the two windows let nobody through.
+  EnterMainWindow();
+  FMain->N18->Click();
+  FAut->LabeledEdit1->TypeText("39264");
+  FAut->Button1->Click();
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>(2, told));
+  EXPECT_FALSE(FMain->IsTeacher);
+  FAut->Button2->Click();
+
+  // The file comes back while the change-of-password window is open: the window
+  // took no password when shown, so no old password opens a change.
+  FMain->N20Click(nullptr);
+  EXPECT_EQ(BoxTexts().back(), told);
+  std::filesystem::remove(PasswordFilePath());
+  WritePasswords("60718", "39264");
+  const std::string before = PasswordFileBytes();
+  FNewPass->LabeledEdit1->TypeText("60718");
+  FNewPass->LabeledEdit2->TypeText("x");
+  FNewPass->LabeledEdit3->TypeText("x");
+  FNewPass->Button1->Click();
+  ExpectBox(backend.Boxes.back(), TMsgDlgType::mtError, mbOK, "Неверно указан старый пароль");
+  EXPECT_EQ(PasswordFileBytes(), before);
+}

@@ -1,8 +1,12 @@
 #pragma once
-// A folder of the test's own, removed with everything in it when the test ends, and
-// the file operations the file tests share.
+// A folder of the test's own, removed with everything in it when the test ends, the
+// file operations the file tests share, and the user without root's power that
+// tests of missing access run as.
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
+
+#include <cstdlib>
 
 #include <filesystem>
 #include <fstream>
@@ -40,3 +44,31 @@ protected:
   }
   std::filesystem::path folder;
 };
+
+inline constexpr uid_t Nobody = 65534;
+
+// Runs `body` in a child process that has no power to ignore permissions (as root,
+// it becomes the user nobody, in nobody's group alone), so that missing access
+// holds; the test fails when `body` fails.
+template <typename Body>
+void AsNobody(Body body) {
+  const bool root = geteuid() == 0;
+  EXPECT_EXIT(
+      {
+        if (root && (setgroups(0, nullptr) != 0 || setgid(Nobody) != 0 || setuid(Nobody) != 0)) std::_Exit(2);
+        std::_Exit(body() ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
+}
+
+// As nobody, who owns the folder and everything in it (as root; otherwise the user
+// running the tests owns them already).
+template <typename Body>
+void AsAnOrdinaryUser(const std::filesystem::path& folder, Body body) {
+  if (geteuid() == 0) {
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+      lchown(entry.path().c_str(), Nobody, Nobody);
+    lchown(folder.c_str(), Nobody, Nobody);
+  }
+  AsNobody(body);
+}

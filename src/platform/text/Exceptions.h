@@ -18,8 +18,16 @@ class EConvertError : public Exception { using Exception::Exception; };
 class EStringListError : public Exception { using Exception::Exception; };
 // A value outside the range an operation accepts.
 class ERangeError : public Exception { using Exception::Exception; };
-// A file that cannot be opened for reading.
-class EFOpenError : public Exception { using Exception::Exception; };
+// A file that cannot be opened or read. `Reason` is the message's last sentence, the
+// reason alone; `Missing` tells that nothing has the file's name, so that a caller
+// may take a file not yet there apart from one it may not read.
+class EFOpenError : public Exception {
+public:
+  EFOpenError(std::string message, std::string reason, bool missing)
+      : Exception(std::move(message)), Reason(std::move(reason)), Missing(missing) {}
+  std::string Reason;
+  bool Missing;
+};
 // A file that cannot be created or written.
 class EFCreateError : public Exception { using Exception::Exception; };
 // Text that code page 1251 cannot hold.

@@ -5,6 +5,8 @@
 
 #include <cerrno>
 
+#include "platform/text/Utf8.h"
+
 std::string FileErrorReason(int error, TFilePlace place) {
   const bool folder = place == TFilePlace::Folder;
   switch (error) {
@@ -31,6 +33,18 @@ std::string FileKindReason(mode_t mode) {
   if (S_ISDIR(mode)) return FileErrorReason(EISDIR, TFilePlace::File);
   if (!S_ISREG(mode)) return "Это не обычный файл.";
   return {};
+}
+
+std::string ReasonWithinSentence(const std::string& reason) {
+  if (reason.empty()) return reason;
+  // Every reason is a Russian sentence, so its first letter is a Cyrillic capital.
+  std::size_t pos = 0;
+  char32_t first = utf8::Next(reason, pos);
+  if (first >= U'А' && first <= U'Я') first += U'а' - U'А';
+  std::string clause;
+  utf8::Append(clause, first);
+  clause.append(reason, pos, reason.size() - pos - (reason.back() == '.' ? 1 : 0));
+  return clause;
 }
 
 std::string FolderOf(const std::string& path) {

@@ -17,6 +17,10 @@ std::string FileErrorReason(int error, TFilePlace place);
 // place, or a device, pipe or socket; empty for a regular file.
 std::string FileKindReason(mode_t mode);
 
+// A reason given by the functions above as a part of a longer sentence: its first
+// letter small and its full stop gone.
+std::string ReasonWithinSentence(const std::string& reason);
+
 // The folder that holds the file `path` ("." for a bare name).
 std::string FolderOf(const std::string& path);
 

@@ -1,6 +1,5 @@
 #include "platform/text/FileSave.h"
 
-#include <acl/libacl.h>
 #include <fcntl.h>
 #include <sys/acl.h>
 #include <sys/stat.h>
@@ -133,14 +132,14 @@ void AcceptFailure(int result) { static_cast<void>(result); }
 // Gives the new file the old one's access list (ACL), which names further users and
 // groups that may read or write the file; the group's permission bits of a file that
 // has one are the list's mask. Tells whether the new file now lets in whom the old
-// one did: false only where the old file has a list of more than its permission
-// bits and the new file could not take it. A file with the bits alone, or on a file
-// system without access lists, needs nothing more than the bits the new file has.
-// The list is read by name, so a file the user may only write is no exception.
+// one did, and no one else. The list is set even where it holds no more than the
+// permission bits, since a new file in a folder with a default list starts with the
+// folder's entries, which a mask alone does not clear. A file system without access
+// lists needs nothing more than the bits. The list is read by name, so a file the
+// user may only write is no exception.
 bool TakeOverAccessList(const std::string& oldPath, int fd) {
-  if (acl_extended_file_nofollow(oldPath.c_str()) != 1) return true;
   const acl_t list = acl_get_file(oldPath.c_str(), ACL_TYPE_ACCESS);
-  if (!list) return false;
+  if (!list) return errno == ENOTSUP || errno == EOPNOTSUPP;
   const bool taken = acl_set_fd(fd, list) == 0;
   acl_free(list);
   return taken;

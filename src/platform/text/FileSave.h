@@ -11,10 +11,10 @@
 // folder marked append-only, where a target not yet there is made at once); where
 // the new file cannot be given the old one's owner and group (a file of another
 // user that this one may write through its group's or everybody's permission; root
-// can give any owner and group) or its access list; and where the target has other
-// names (hard links) that must see the new content too. A write in place that fails
-// puts the old content back as far as the disk allows, but a crash in the middle of
-// it can leave the file part old and part new.
+// can give any owner and group) or its access list, or that list cannot be read;
+// and where the target has other names (hard links) that must see the new content
+// too. A write in place that fails puts the old content back as far as the disk
+// allows, but a crash in the middle of it can leave the file part old and part new.
 #include <functional>
 #include <string>
 #include <string_view>

@@ -25,8 +25,13 @@ constexpr std::size_t ReadPieceSize = 256 * 1024;
 // Lines from which a freed list's memory is handed back to the system at once.
 constexpr std::size_t LinesWorthGivingBack = 10'000;
 
-[[noreturn]] void CannotOpen(const std::string& path, const std::string& reason) {
-  throw EFOpenError("Не удаётся открыть файл \"" + path + "\". " + reason);
+[[noreturn]] void CannotOpen(const std::string& path, const std::string& reason, bool missing = false) {
+  throw EFOpenError("Не удаётся открыть файл \"" + path + "\". " + reason, reason, missing);
+}
+
+// The file could not be reached or opened; `error` (errno) tells why.
+[[noreturn]] void CannotOpen(const std::string& path, int error) {
+  CannotOpen(path, OpenErrorReason(path, error), error == ENOENT);
 }
 
 // An open regular file, closed however the reading ends. Anything else is refused:
@@ -37,10 +42,10 @@ public:
     // Looked at before the open, so that opening a device has no effect on it, and
     // opened without waiting, should a pipe have taken the file's place meanwhile.
     struct stat status {};
-    if (stat(path.c_str(), &status) != 0) CannotOpen(path, OpenErrorReason(path, errno));
+    if (stat(path.c_str(), &status) != 0) CannotOpen(path, errno);
     if (std::string reason = FileKindReason(status.st_mode); !reason.empty()) CannotOpen(path, reason);
     FFd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (FFd < 0) CannotOpen(path, OpenErrorReason(path, errno));
+    if (FFd < 0) CannotOpen(path, errno);
     const std::string reason =
         fstat(FFd, &status) == 0 ? FileKindReason(status.st_mode) : FileErrorReason(errno, TFilePlace::File);
     if (!reason.empty()) {

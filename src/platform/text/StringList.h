@@ -22,7 +22,8 @@ public:
 
   // Replaces the lines by those of the file, read once from its start to its end;
   // lines end at CR, LF or CR LF. Raises EFOpenError with the reason in Russian when
-  // the file cannot be read; the list is then unchanged.
+  // the file cannot be read, telling a file not there apart; the list is then
+  // unchanged.
   void LoadFromFile(const std::string& path);
   // Writes every line followed by CR LF, whole (see SaveFileWhole): a failed save
   // leaves the old file as it was. Raises EFCreateError with the reason in Russian
