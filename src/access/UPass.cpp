@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "access/PasswordStore.h"
 #include "access/UAut.h"
 #include "mainwin/UMain.h"
 
@@ -26,8 +27,17 @@ TFPassw::TFPassw(TComponent* owner) : TForm(owner, "FPassw", "Защита от 
 
 void TFPassw::Button1Click(TObject*) {
   const std::string entered = LabeledEdit1->Text;
-  const std::string student = GetPassword(false);
-  const std::string teacher = GetPassword(true);
+  std::string student, teacher;
+  try {
+    student = GetPassword(false);
+    teacher = GetPassword(true);
+  } catch (const EPasswordError& error) {
+    // A password file that cannot be read lets nobody in; the user is told why and
+    // may try again, with the text kept, once it can be read.
+    MessageDlg(error.Message, TMsgDlgType::mtError, mbOK, 0);
+    LabeledEdit1->SetFocus();
+    return;
+  }
   if (entered != student && entered != teacher) {
     // The text stays in the field, and the focus in it, for another try.
     MessageDlg("Неверный пароль", TMsgDlgType::mtError, mbOK, 0);

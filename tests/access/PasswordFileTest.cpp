@@ -142,6 +142,8 @@ TEST_F(PasswordFile, AFolderInTheFilesPlaceIsNeverWrittenAndLetsNobodyIn) {
   for (const std::string entry : {"60718", "39264", ""}) PressOkWith(entry);
   EXPECT_EQ(BoxTexts(), std::vector<std::string>(3, CannotRead("на месте файла находится папка")));
   EXPECT_EQ(backend.Boxes[0].Type, TMsgDlgType::mtError);
+  EXPECT_EQ(FPassw->FocusRequests(), 3u) << "the focus is back in the field after each box";
+  EXPECT_EQ(FPassw->ActiveControl(), FPassw->LabeledEdit1);
   EXPECT_FALSE(FMain->Visible);
   EXPECT_TRUE(fs::is_directory(PasswordFilePath()) && fs::is_empty(PasswordFilePath()));
 
