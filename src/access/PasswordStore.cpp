@@ -53,14 +53,9 @@ void PasswordStore::Create(std::string path) {
 }
 
 void PasswordStore::Load() {
-  TStringList lines;
-  try {
-    lines.LoadFromFile(PasswordFilePath);
-  } catch (const EFOpenError& error) {
-    // A first start has no file yet and gets one with the defaults, without a word.
-    // A file that is there may hold a teacher's passwords this user may not see.
-    if (!error.Missing) throw CannotRead(error);
-  }
+  // A first start has no file yet and gets one with the defaults, without a word.
+  // A file that is there may hold a teacher's passwords this user may not see.
+  const TStringList lines = ReadFile(true);
   if (lines.Count() <= TeacherLine) return WriteDefaults();
   TakePasswords(lines);
 }
@@ -73,13 +68,20 @@ void PasswordStore::WriteDefaults() {
   lines.SaveToFile(PasswordFilePath);
 }
 
-TStringList PasswordStore::ReadBothLines() const {
+TStringList PasswordStore::ReadFile(bool missingIsEmpty) const {
   TStringList lines;
   try {
     lines.LoadFromFile(PasswordFilePath);
   } catch (const EFOpenError& error) {
-    throw CannotRead(error);
+    if (!missingIsEmpty || !error.Missing)
+      throw EPasswordError("Файл паролей \"" + PasswordFilePath +
+                           "\" не удаётся прочитать: " + ReasonWithinSentence(error.Reason) + ".");
   }
+  return lines;
+}
+
+TStringList PasswordStore::ReadBothLines() const {
+  TStringList lines = ReadFile(false);
   if (lines.Count() <= TeacherLine)
     throw EPasswordError("В файле паролей \"" + PasswordFilePath + "\" нет двух паролей");
   return lines;
@@ -89,11 +91,6 @@ void PasswordStore::TakePasswords(const TStringList& lines) {
   StudentPassword = PasswordFromLine(lines[StudentLine]);
   TeacherPassword = PasswordFromLine(lines[TeacherLine]);
   InForce = true;
-}
-
-EPasswordError PasswordStore::CannotRead(const EFOpenError& error) const {
-  return EPasswordError("Файл паролей \"" + PasswordFilePath +
-                        "\" не удаётся прочитать: " + ReasonWithinSentence(error.Reason) + ".");
 }
 
 void PasswordStore::Refresh() { TakePasswords(ReadBothLines()); }

@@ -46,13 +46,15 @@ private:
   // Create says; raises EPasswordError when the file is there but cannot be read.
   void Load();
   void WriteDefaults();
+  // The file's lines as it holds them now, none where nothing has its name and that
+  // is allowed; otherwise raises EPasswordError, one sentence saying that the file
+  // cannot be read and why.
+  TStringList ReadFile(bool missingIsEmpty) const;
   // The file's lines as it holds them now; raises EPasswordError when it cannot be
   // read or holds fewer than two lines.
   TStringList ReadBothLines() const;
   // Both current passwords from lines read from the file or written to it.
   void TakePasswords(const TStringList& lines);
-  // One sentence: the file cannot be read, and why.
-  EPasswordError CannotRead(const EFOpenError& error) const;
 
   std::string PasswordFilePath;
   bool InForce = false;  // whether the current passwords are the file's or the defaults written to it

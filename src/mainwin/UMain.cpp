@@ -250,12 +250,11 @@ void TFMain::GateViewingStarted() { Image5->Visible = true; }
 
 void TFMain::GateChangeOperands() {
   SettingsAccepted = false;
-  for (TImage* mark : {Image2, Image3, Image4, Image5}) mark->Visible = false;
-  RadioGroup1->Visible = false;
-  BitBtn1->Visible = false;
+  Image2->Visible = false;
+  Image3->Visible = false;
   N7->Enabled = false;
   N12->Enabled = false;
-  CloseResultWindow();
+  CloseViewing();
 }
 
 void TFMain::GateInputReopened() {
@@ -267,13 +266,17 @@ void TFMain::GateInputReopened() {
 }
 
 void TFMain::GateResultDropped() {
+  N19->Enabled = false;
+  if (FResLook->Visible) FResLook->Close();
+  CloseViewing();
+}
+
+void TFMain::CloseViewing() {
   Image4->Visible = false;
   Image5->Visible = false;
   RadioGroup1->Visible = false;
   BitBtn1->Visible = false;
-  N19->Enabled = false;
   CloseResultWindow();
-  if (FResLook->Visible) FResLook->Close();
 }
 
 void TFMain::CloseResultWindow() {
@@ -282,11 +285,16 @@ void TFMain::CloseResultWindow() {
 
 TVectorSettings TFMain::VectorSettings() const { return {Period, PeriodShift, MaxCycles, TimeUnit, XCode, YCode}; }
 
-void TFMain::SetVectorSettings(const TVectorSettings& settings) {
+void TFMain::AcceptSettings(const TVectorSettings& settings) {
+  // The vector table written, the result read back for it and its viewing belong
+  // to the settings they were made from.
+  if (settings != VectorSettings()) GateChangeOperands();
   XCode = settings.XCode;
   YCode = settings.YCode;
   Period = settings.Period;
   PeriodShift = settings.PeriodShift;
   MaxCycles = settings.MaxCycles;
   TimeUnit = settings.TimeUnit;
+  SettingsAccepted = true;
+  StepThreeCheck();
 }

@@ -103,7 +103,10 @@ public:
 
   // What the vector table is written from, as last accepted.
   TVectorSettings VectorSettings() const;
-  void SetVectorSettings(const TVectorSettings& settings);
+  // "Принять" of the settings window: the settings become the accepted ones, and
+  // other settings than before close the vector table and every step after it;
+  // then the step-3 check.
+  void AcceptSettings(const TVectorSettings& settings);
 
   // The help file beside the program's own file.
   static std::string HelpFilePath();
@@ -111,6 +114,8 @@ public:
 private:
   void CreateMenus();
   void CreateControls();
+  // Step 4's mark and step 5 close: the viewing controls and a result window left open.
+  void CloseViewing();
   // Writes a pin row's role cell.
   void SetRoleCell(int row, const std::string& role);
 };

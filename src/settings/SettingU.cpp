@@ -211,13 +211,8 @@ void TFSetting::BitBtn1Click(TObject* Sender) {
   accepted.MaxCycles = UpDown2->Position;
   const int unit = ComboBox1->ItemIndex;
   accepted.TimeUnit = unit >= 0 && unit < static_cast<int>(std::size(TimeUnits)) ? TimeUnits[unit] : "ns";
-
-  // The vector table written, the result read back for it and its viewing belong
-  // to the settings they were made from; the number format alone is not in the table.
-  if (accepted != FMain->VectorSettings()) FMain->GateChangeOperands();
-  FMain->SetVectorSettings(accepted);
-  FMain->SettingsAccepted = true;
-  FMain->StepThreeCheck();
+  // The number format is not part of the table: it changes no step.
+  FMain->AcceptSettings(accepted);
   Close();
 }
 
